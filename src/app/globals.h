@@ -1,0 +1,109 @@
+#pragma once
+
+// Program-wide state: one of everything, created by start-up, reachable by name.
+
+#include <glm/glm.hpp>
+
+#include <vector>
+
+namespace rtr {
+
+namespace util {
+class Window;
+}
+namespace scene {
+class SceneGeometry;
+class SceneGeometryTess;
+class Quad;
+class PointLight;
+struct Texture;
+}  // namespace scene
+
+class ShaderProgram;
+class ParticleSystem;
+class Camera;
+class CameraPath;
+struct CurveSegment;
+class GBuffer;
+class ShadowMapFBO;
+
+// Display settings and clock of the frame loop.
+extern util::Window* mainWindow;
+extern int windowWidth;
+extern int windowHeight;
+extern bool windowed;
+extern double totalTime;
+
+struct RenderSettingsRecord {
+    bool hdr = true;
+    bool ssao = true;
+    bool debug = false;
+    float gamma = 2.2f;
+    float exposure = 600.0f;
+    bool shadows = true;
+    bool culling = false;
+    bool tessellation = true;
+    bool wireframe = false;
+};
+extern RenderSettingsRecord RenderSettings;
+
+// View values.
+extern const float fovy;
+extern const float nearPlane;
+extern const float farPlane;
+extern glm::mat4 projection;
+extern glm::vec4 frustumPlanes[6];
+
+// Objects.
+extern Camera* camera;
+extern std::vector<CurveSegment*> cameraPathPoints;
+extern CameraPath* cameraPath;
+extern GBuffer* gBuffer;
+extern ShadowMapFBO* shadowMapFbo;
+extern std::vector<glm::mat4> shadowTransforms;
+
+extern ShaderProgram* deferredGeomProgram;
+extern ShaderProgram* displaceShaderProgram;
+extern ShaderProgram* deferredStencilProgram;
+extern ShaderProgram* deferredLightProgram;
+extern ShaderProgram* lightGeomProgram;
+extern ShaderProgram* hdrShaderProgram;
+extern ShaderProgram* ssaoShaderProgram;
+extern ShaderProgram* shadowMapProgram;
+extern ShaderProgram* particleUpdateProgram;
+extern ShaderProgram* particleDrawProgram;
+
+extern std::vector<scene::SceneGeometry*> sceneModels;
+extern std::vector<scene::SceneGeometry*> rolls;
+extern scene::SceneGeometry* wallModel;
+extern scene::SceneGeometry* cageLightModel;
+extern scene::SceneGeometry* doorModel;
+extern scene::SceneGeometry* graniteBlockModel;
+extern scene::SceneGeometry* iloBody;
+extern scene::SceneGeometry* iloArmLeft;
+extern scene::SceneGeometry* iloArmRight;
+extern scene::SceneGeometry* iloHead;
+extern scene::SceneGeometry* iloFace;
+
+extern scene::SceneGeometryTess* vesselTess;
+extern scene::SceneGeometryTess* wallDoorTess;
+extern scene::SceneGeometryTess* wallLaufbandTess;
+extern scene::SceneGeometryTess* wallLittleRoomTess;
+extern scene::SceneGeometryTess* wallNonDoorTess;
+extern scene::SceneGeometryTess* wallVesselTess;
+
+extern scene::SceneGeometry* stencilSphere;
+extern scene::SceneGeometry* lightSphere;
+extern scene::SceneGeometry* lightGeomSphere;
+extern scene::SceneGeometry* lampSphere;
+extern scene::Quad* ssaoQuad;
+extern scene::Quad* hdrQuad;
+
+extern scene::Texture* iloAwakeTexture;
+extern scene::Texture* iloWinkTexture;
+
+extern std::vector<scene::PointLight*> pointLights;
+extern ParticleSystem* particleSystem;
+extern std::vector<ParticleSystem*> particleSystems;
+
+}  // namespace rtr

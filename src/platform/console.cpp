@@ -1,0 +1,50 @@
+#include "platform/console.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include <termios.h>
+
+namespace rtr::platform {
+
+namespace {
+
+// Reads one key press without waiting for Enter, as the console pause does.
+void waitForKey() {
+    termios saved{};
+    const bool haveTerm = tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (haveTerm) {
+        termios raw = saved;
+        raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+        raw.c_cc[VMIN] = 1;
+        raw.c_cc[VTIME] = 0;
+        tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+    }
+    char c = 0;
+    [[maybe_unused]] ssize_t n = read(STDIN_FILENO, &c, 1);
+    if (haveTerm) {
+        tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    }
+}
+
+}  // namespace
+
+void consolePause() {
+    if (!isatty(STDIN_FILENO)) {
+        return;
+    }
+    std::cout << "Press any key to continue . . ." << std::flush;
+    waitForKey();
+    std::cout << std::endl;
+}
+
+void fatalExit(const std::string& message) {
+    std::cout << message << std::endl;
+    consolePause();
+    std::exit(-1);
+}
+
+}  // namespace rtr::platform

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace rtr::platform {
+
+// Stands in for the console "PAUSE" command: prompts and waits for a key only when a person
+// can answer, so scripted runs never hang.
+void consolePause();
+
+// The program-wide fatal pattern: message and line end on standard output, the console pause,
+// exit status -1.
+[[noreturn]] void fatalExit(const std::string& message);
+
+}  // namespace rtr::platform

@@ -1,0 +1,90 @@
+#include "support/gl_context.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace testsupport {
+
+GlContext::GlContext(int width, int height) {
+    if (glfwInit() != GLFW_TRUE) {
+        std::fprintf(stderr, "glfwInit failed (is DISPLAY set?)\n");
+        std::abort();
+    }
+    glfwDefaultWindowHints();
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 4);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    window = glfwCreateWindow(width, height, "lumavex test", nullptr, nullptr);
+    if (window == nullptr) {
+        std::fprintf(stderr, "no 4.0 core context\n");
+        std::abort();
+    }
+    glfwMakeContextCurrent(window);
+    glewExperimental = GL_TRUE;
+    glewInit();
+    drainGlErrors();
+}
+
+GlContext::~GlContext() {
+    glfwDestroyWindow(window);
+    glfwTerminate();
+}
+
+std::vector<GLenum> drainGlErrors() {
+    std::vector<GLenum> errors;
+    for (GLenum e = glGetError(); e != GL_NO_ERROR; e = glGetError()) {
+        errors.push_back(e);
+    }
+    return errors;
+}
+
+namespace {
+
+GLuint compileStage(GLenum type, const char* source) {
+    GLuint shader = glCreateShader(type);
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint ok = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (!ok) {
+        char log[4096];
+        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+        std::fprintf(stderr, "test shader failed: %s\n", log);
+        std::abort();
+    }
+    return shader;
+}
+
+}  // namespace
+
+GLuint buildProgram(const char* vertexSource, const char* fragmentSource,
+                    const char* geometrySource) {
+    GLuint program = glCreateProgram();
+    GLuint vs = compileStage(GL_VERTEX_SHADER, vertexSource);
+    GLuint fs = compileStage(GL_FRAGMENT_SHADER, fragmentSource);
+    glAttachShader(program, vs);
+    glAttachShader(program, fs);
+    GLuint gs = 0;
+    if (geometrySource) {
+        gs = compileStage(GL_GEOMETRY_SHADER, geometrySource);
+        glAttachShader(program, gs);
+    }
+    glLinkProgram(program);
+    GLint ok = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    if (!ok) {
+        char log[4096];
+        glGetProgramInfoLog(program, sizeof log, nullptr, log);
+        std::fprintf(stderr, "test program failed to link: %s\n", log);
+        std::abort();
+    }
+    glDeleteShader(vs);
+    glDeleteShader(fs);
+    if (gs) {
+        glDeleteShader(gs);
+    }
+    return program;
+}
+
+}  // namespace testsupport
