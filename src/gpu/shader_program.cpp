@@ -1,0 +1,129 @@
+#include "gpu/shader_program.h"
+
+#include <GLFW/glfw3.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/console.h"
+
+namespace rtr {
+
+namespace {
+
+// False when the file cannot be opened or read (a directory opens but fails on reading, which
+// the stream turns into badbit instead of an escaping exception).
+bool readWholeFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in.good()) {
+        return false;
+    }
+    std::ostringstream contents;
+    if (in.peek() != std::ifstream::traits_type::eof()) {
+        contents << in.rdbuf();
+    }
+    if (in.bad()) {
+        return false;
+    }
+    text = contents.str();
+    return true;
+}
+
+// Info logs may be empty (length 0); the buffer always holds a terminated string.
+std::string shaderLog(GLuint shader) {
+    GLint length = 0;
+    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+    std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
+    glGetShaderInfoLog(shader, length + 1, nullptr, log.data());
+    return log.data();
+}
+
+std::string programLog(GLuint program) {
+    GLint length = 0;
+    glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
+    std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
+    glGetProgramInfoLog(program, length + 1, nullptr, log.data());
+    return log.data();
+}
+
+}  // namespace
+
+ShaderProgram::ShaderProgram() {
+    program = glCreateProgram();
+    if (program == 0) {
+        platform::fatalExit("Could not retrieve program handle");
+    }
+}
+
+ShaderProgram::~ShaderProgram() {
+    // Shutdown may already have closed the window; GL calls need a current context.
+    if (glfwGetCurrentContext() == nullptr) {
+        return;
+    }
+    releaseShaders();
+    glDeleteProgram(program);
+}
+
+void ShaderProgram::addShader(GLenum type, const std::string& path) {
+    std::string text;
+    if (!readWholeFile(path, text)) {
+        platform::fatalExit("Failed to open shader file");
+    }
+    const GLuint shader = glCreateShader(type);
+    if (shader == 0) {
+        platform::fatalExit("Failed to create shader");
+    }
+    shaders.push_back(shader);
+    const char* source = text.c_str();
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint compiled = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (compiled == 0) {
+        platform::fatalExit("Failed to compile shader: " + path + "\n" + shaderLog(shader));
+    }
+    glAttachShader(program, shader);
+}
+
+void ShaderProgram::link() {
+    glBindFragDataLocation(program, 0, "fragColor");
+    linkChecked();
+    releaseShaders();
+}
+
+void ShaderProgram::linkTransformFeedback(bool captureParticleVaryings) {
+    if (captureParticleVaryings) {
+        // Order and interleaving match the particle record field for field.
+        const char* varyings[] = {"Type1", "Position1", "Velocity1",
+                                  "Age1",  "Color1",    "Lifetime1"};
+        glTransformFeedbackVaryings(program, 6, varyings, GL_INTERLEAVED_ATTRIBS);
+    }
+    glBindFragDataLocation(program, 0, "fragColor");
+    linkChecked();
+    releaseShaders();
+}
+
+void ShaderProgram::use() const { glUseProgram(program); }
+
+GLint ShaderProgram::uniformLocation(GLuint program, const char* name) {
+    return glGetUniformLocation(program, name);
+}
+
+void ShaderProgram::linkChecked() {
+    glLinkProgram(program);
+    GLint linked = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (linked == 0) {
+        platform::fatalExit("Failed to link shader program\n" + programLog(program));
+    }
+}
+
+// Attached stages stay alive inside the program; GL frees them with it.
+void ShaderProgram::releaseShaders() {
+    for (GLuint shader : shaders) {
+        glDeleteShader(shader);
+    }
+    shaders.clear();
+}
+
+}  // namespace rtr

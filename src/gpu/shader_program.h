@@ -1,0 +1,78 @@
+#pragma once
+
+#include <GL/glew.h>
+
+#include <string>
+#include <vector>
+
+namespace rtr {
+
+// One linked GLSL program plus the uniform locations the render passes set. Every slot starts
+// at -1, so a slot a program never fills turns later glUniform calls into no-ops.
+class ShaderProgram {
+public:
+    ShaderProgram();
+    ~ShaderProgram();
+    ShaderProgram(const ShaderProgram&) = delete;
+    ShaderProgram& operator=(const ShaderProgram&) = delete;
+
+    // Reads, compiles and attaches one stage; any failure ends the program.
+    void addShader(GLenum type, const std::string& path);
+    // Binds "fragColor" to colour 0, links, and releases the compiled stages.
+    void link();
+    // The link of the particle programs; optionally captures the particle record's varyings.
+    void linkTransformFeedback(bool captureParticleVaryings);
+    void use() const;
+
+    static GLint uniformLocation(GLuint program, const char* name);
+
+    GLuint program = 0;
+
+    GLint mMatrix = -1;
+    GLint gEyeWorldPos = -1;
+    GLint gVP = -1;
+    GLint gDispFactor = -1;
+    GLint far = -1;
+    GLint near = -1;
+    GLint debug = -1;
+    GLint lightPos = -1;
+    GLint projectionMatrix = -1;
+    GLint mvpMatrix = -1;
+    GLint kernelSamples = -1;
+    GLint radius = -1;
+    GLint occlusionPower = -1;
+    GLint kernelSize = -1;
+    GLint screensize = -1;
+    GLint gPositionDepth = -1;
+    GLint gNormal = -1;
+    GLint noise = -1;
+    GLint gPosition = -1;
+    GLint gAlbedo = -1;
+    GLint gSSAO = -1;
+    GLint lightPosition = -1;
+    GLint lightColor = -1;
+    GLint lightIntensity = -1;
+    GLint attenuationFactors = -1;
+    GLint useSSAO = -1;
+    GLint colorTexture = -1;
+    GLint gamma = -1;
+    GLint exposure = -1;
+    GLint useHDR = -1;
+    GLint gShadowMap = -1;
+    GLint inverseView = -1;
+    GLint useShadowMap = -1;
+    GLint overrideColor = -1;
+    GLint modelViewMatrix = -1;
+    GLint LoD = -1;
+    GLint deltaT = -1;
+    GLint shadowMatrices[6] = {-1, -1, -1, -1, -1, -1};
+
+    // Compiled stages not yet released; emptied by a successful link.
+    std::vector<GLuint> shaders;
+
+private:
+    void linkChecked();
+    void releaseShaders();
+};
+
+}  // namespace rtr
