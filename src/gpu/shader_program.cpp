@@ -94,8 +94,7 @@ void ShaderProgram::link() {
 void ShaderProgram::linkTransformFeedback(bool captureParticleVaryings) {
     if (captureParticleVaryings) {
         // Order and interleaving match the particle record field for field.
-        const char* varyings[] = {"Type1", "Position1", "Velocity1",
-                                  "Age1",  "Color1",    "Lifetime1"};
+        const char* varyings[] = {"Type1", "Position1", "Velocity1", "Age1", "Color1", "Lifetime1"};
         glTransformFeedbackVaryings(program, 6, varyings, GL_INTERLEAVED_ATTRIBS);
     }
     glBindFragDataLocation(program, 0, "fragColor");
@@ -103,7 +102,9 @@ void ShaderProgram::linkTransformFeedback(bool captureParticleVaryings) {
     releaseShaders();
 }
 
-void ShaderProgram::use() const { glUseProgram(program); }
+void ShaderProgram::use() const {
+    glUseProgram(program);
+}
 
 GLint ShaderProgram::uniformLocation(GLuint program, const char* name) {
     return glGetUniformLocation(program, name);

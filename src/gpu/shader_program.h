@@ -10,7 +10,7 @@ namespace rtr {
 // One linked GLSL program plus the uniform locations the render passes set. Every slot starts
 // at -1, so a slot a program never fills turns later glUniform calls into no-ops.
 class ShaderProgram {
-public:
+  public:
     ShaderProgram();
     ~ShaderProgram();
     ShaderProgram(const ShaderProgram&) = delete;
@@ -70,7 +70,7 @@ public:
     // Compiled stages not yet released; emptied by a successful link.
     std::vector<GLuint> shaders;
 
-private:
+  private:
     void linkChecked();
     void releaseShaders();
 };
