@@ -1,0 +1,68 @@
+#include "scene/quad.h"
+
+#include <GLFW/glfw3.h>
+
+namespace rtr::scene {
+
+namespace {
+
+constexpr GLuint positionLocation = 0;
+constexpr GLuint uvLocation = 1;
+
+const GLfloat positions[] = {-1.0f, 1.0f, 0.0f, -1.0f, -1.0f, 0.0f,
+                             1.0f,  1.0f, 0.0f, 1.0f,  -1.0f, 0.0f};
+const GLfloat uvs[] = {0.0f, 1.0f, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f, 0.0f};
+// Two counter-clockwise triangles seen from +z.
+const GLuint indices[] = {0, 1, 2, 1, 3, 2};
+
+GLuint makeBuffer(GLenum target, GLsizeiptr size, const void* data) {
+    GLuint buffer = 0;
+    glGenBuffers(1, &buffer);
+    glBindBuffer(target, buffer);
+    glBufferData(target, size, data, GL_STATIC_DRAW);
+    glBindBuffer(target, 0);
+    return buffer;
+}
+
+void attachStream(GLuint location, GLuint buffer, GLint components) {
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glEnableVertexAttribArray(location);
+    glVertexAttribPointer(location, components, GL_FLOAT, GL_FALSE, 0, nullptr);
+}
+
+}  // namespace
+
+Quad::Quad(const glm::mat4& modelMatrix, ShaderProgram* shaderProgram)
+    : SceneObject(modelMatrix), shaderProgram(shaderProgram) {
+    positionBuffer = makeBuffer(GL_ARRAY_BUFFER, sizeof positions, positions);
+    uvBuffer = makeBuffer(GL_ARRAY_BUFFER, sizeof uvs, uvs);
+    indexBuffer = makeBuffer(GL_ELEMENT_ARRAY_BUFFER, sizeof indices, indices);
+    glGenVertexArrays(1, &vao);
+    glBindVertexArray(vao);
+    attachStream(positionLocation, positionBuffer, 3);
+    attachStream(uvLocation, uvBuffer, 2);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
+    // Unbind the array first so it keeps its element buffer.
+    glBindVertexArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+}
+
+Quad::~Quad() {
+    // Shutdown may already have closed the window; GL calls need a current context.
+    if (glfwGetCurrentContext() == nullptr) {
+        return;
+    }
+    glDeleteBuffers(1, &positionBuffer);
+    glDeleteBuffers(1, &uvBuffer);
+    glDeleteBuffers(1, &indexBuffer);
+    glDeleteVertexArrays(1, &vao);
+}
+
+void Quad::draw() {
+    glBindVertexArray(vao);
+    glDrawElements(GL_TRIANGLES, 6, GL_UNSIGNED_INT, nullptr);
+    glBindVertexArray(0);
+}
+
+}  // namespace rtr::scene

@@ -1,0 +1,136 @@
+#include "scene/texture.h"
+
+#include <FreeImage.h>
+#include <IL/il.h>
+
+#include <iostream>
+#include <string>
+
+#include "platform/console.h"
+
+namespace rtr::scene {
+
+namespace {
+
+// Uploads one level with a given row alignment and puts the caller's alignment back.
+void texImageWithAlignment(GLenum target, GLint alignment, GLint internalFormat, GLsizei width,
+                           GLsizei height, GLenum format, const void* pixels) {
+    GLint previous = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previous);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+    glTexImage2D(target, 0, internalFormat, width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, previous);
+}
+
+void finishMipmappedTexture(GLenum target) {
+    glGenerateMipmap(target);
+    glTexParameteri(target, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(target, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+}
+
+void releaseBoundDevilImage() {
+    const ILuint image = static_cast<ILuint>(ilGetInteger(IL_CUR_IMAGE));
+    ilBindImage(0);
+    ilDeleteImage(image);
+}
+
+FREE_IMAGE_FORMAT detectFormat(const char* path) {
+    FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path, 0);
+    if (format == FIF_UNKNOWN) {
+        format = FreeImage_GetFIFFromFilename(path);
+    }
+    if (format == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(format)) {
+        return FIF_UNKNOWN;
+    }
+    return format;
+}
+
+bool isUploadable(FIBITMAP* bitmap) {
+    const unsigned bpp = FreeImage_GetBPP(bitmap);
+    return FreeImage_GetImageType(bitmap) == FIT_BITMAP && (bpp == 24 || bpp == 32);
+}
+
+// Grey, palette and 16-bit images would be misread as BGR rows; they become 24-bit BGR, or
+// 32-bit BGRA when they carry transparency. Null when FreeImage cannot convert them.
+FIBITMAP* toUploadableBitmap(FIBITMAP* bitmap) {
+    if (isUploadable(bitmap)) {
+        return bitmap;
+    }
+    FIBITMAP* converted = FreeImage_IsTransparent(bitmap) ? FreeImage_ConvertTo32Bits(bitmap)
+                                                          : FreeImage_ConvertTo24Bits(bitmap);
+    FreeImage_Unload(bitmap);
+    return converted;
+}
+
+FIBITMAP* decodeFreeImage(const char* path) {
+    const FREE_IMAGE_FORMAT format = detectFormat(path);
+    if (format == FIF_UNKNOWN) {
+        return nullptr;
+    }
+    FIBITMAP* bitmap = FreeImage_Load(format, path, 0);
+    return bitmap ? toUploadableBitmap(bitmap) : nullptr;
+}
+
+}  // namespace
+
+bool Texture::load() {
+    glGenTextures(1, &id);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(target, id);
+    int width = 0;
+    int height = 0;
+    const unsigned char* pixels = loadImage(path, &width, &height);
+    // DevIL rows are tightly packed, so widths whose rows are not a multiple of 4 bytes need
+    // an alignment of 1.
+    texImageWithAlignment(target, 1, GL_RGB, width, height, GL_RGB, pixels);
+    releaseBoundDevilImage();
+    finishMipmappedTexture(target);
+    return true;
+}
+
+const unsigned char* loadImage(const char* path, int* width, int* height) {
+    const ILuint image = ilGenImage();
+    ilBindImage(image);
+    const ILboolean loaded = path != nullptr && ilLoadImage(path);
+    path = path ? path : "";
+    for (ILenum error = ilGetError(); error != IL_NO_ERROR; error = ilGetError()) {
+        std::cout << "DevIL Error: " << static_cast<unsigned>(error) << ", Bildpfad: " << path
+                  << std::endl;
+    }
+    if (loaded && ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE)) {
+        *width = ilGetInteger(IL_IMAGE_WIDTH);
+        *height = ilGetInteger(IL_IMAGE_HEIGHT);
+        return ilGetData();
+    }
+    ilBindImage(0);
+    ilDeleteImage(image);
+    platform::fatalExit(std::string("DevIL Error: Could not load image, path: ") + path);
+}
+
+bool loadTextureFile(const char* path, GLuint* textureId) {
+    FIBITMAP* bitmap = decodeFreeImage(path);
+    if (bitmap == nullptr) {
+        return false;
+    }
+    const BYTE* bits = FreeImage_GetBits(bitmap);
+    const auto width = static_cast<GLsizei>(FreeImage_GetWidth(bitmap));
+    const auto height = static_cast<GLsizei>(FreeImage_GetHeight(bitmap));
+    if (bits == nullptr || width == 0 || height == 0) {
+        FreeImage_Unload(bitmap);
+        return false;
+    }
+    glGenTextures(1, textureId);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, *textureId);
+    // FreeImage pads every row to 4 bytes.
+    if (FreeImage_GetBPP(bitmap) == 32) {
+        texImageWithAlignment(GL_TEXTURE_2D, 4, GL_RGBA, width, height, GL_BGRA, bits);
+    } else {
+        texImageWithAlignment(GL_TEXTURE_2D, 4, GL_RGB, width, height, GL_BGR, bits);
+    }
+    finishMipmappedTexture(GL_TEXTURE_2D);
+    FreeImage_Unload(bitmap);
+    return true;
+}
+
+}  // namespace rtr::scene
