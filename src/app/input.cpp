@@ -1,0 +1,86 @@
+#include "app/input.h"
+
+#include <iostream>
+
+#include "app/globals.h"
+#include "camera/camera.h"
+
+namespace rtr {
+
+bool cursorCaptured = true;
+
+namespace {
+
+constexpr float widestFov = 2.0944f;
+constexpr float narrowestFov = 0.0698132f;
+
+void toggleSetting(bool& setting, const char* name) {
+    setting = !setting;
+    std::cout << name << (setting ? ": activated" : ": deactivated") << std::endl;
+}
+
+void toggleFreeFly() {
+    if (camera == nullptr) {
+        return;
+    }
+    camera->freeFly = !camera->freeFly;
+    std::cout << (camera->freeFly ? "Activated" : "Deactivated") << " free-fly camera."
+              << std::endl;
+}
+
+void toggleCursorCapture(GLFWwindow* window) {
+    if (cursorCaptured) {
+        glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_NORMAL);
+        cursorCaptured = false;
+        return;
+    }
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+    // Mouse look measures movement from the origin, so a recaptured cursor starts there.
+    glfwSetCursorPos(window, 0.0, 0.0);
+    cursorCaptured = true;
+}
+
+}  // namespace
+
+void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int /*mods*/) {
+    if (action != GLFW_PRESS) {
+        return;
+    }
+    switch (key) {
+        case GLFW_KEY_C:
+            toggleCursorCapture(window);
+            break;
+        case GLFW_KEY_G:
+            toggleSetting(RenderSettings.shadows, "Shadows");
+            break;
+        case GLFW_KEY_L:
+            toggleSetting(RenderSettings.culling, "Culling");
+            break;
+        case GLFW_KEY_N:
+            toggleFreeFly();
+            break;
+        case GLFW_KEY_P:
+            toggleSetting(RenderSettings.wireframe, "Wireframemode");
+            break;
+        case GLFW_KEY_T:
+            toggleSetting(RenderSettings.tessellation, "Tessellation");
+            break;
+        default:
+            break;
+    }
+}
+
+void scrollCallback(GLFWwindow* /*window*/, double /*xoffset*/, double yoffset) {
+    if (camera == nullptr) {
+        return;
+    }
+    float fov = camera->fov - static_cast<float>(yoffset) / 10.0f;
+    if (fov > widestFov) {
+        fov = widestFov;
+    } else if (fov < narrowestFov) {
+        fov = narrowestFov;
+    }
+    camera->fov = fov;
+}
+
+}  // namespace rtr

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <GLFW/glfw3.h>
+
+namespace rtr {
+
+// Whether the cursor is hidden and held for mouse look; start-up captures it.
+extern bool cursorCaptured;
+
+// Key presses toggle render settings, free flight and the cursor capture; each settings
+// change is reported on the console. Releases and auto-repeats are ignored.
+void keyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
+
+// The wheel narrows or widens the camera's field of view within about 4 to 120 degrees.
+void scrollCallback(GLFWwindow* window, double xoffset, double yoffset);
+
+}  // namespace rtr

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <GL/glew.h>
+#include <glm/glm.hpp>
+
+#include <array>
+#include <vector>
+
+namespace rtr {
+
+class ShaderProgram;
+
+// The depth cube map of the main light and the layered framebuffer that renders all six faces
+// in one pass.
+class ShadowMapFBO {
+  public:
+    ShadowMapFBO() = default;
+    ~ShadowMapFBO();
+    ShadowMapFBO(const ShadowMapFBO&) = delete;
+    ShadowMapFBO& operator=(const ShadowMapFBO&) = delete;
+
+    // Creates the 512 x 512 cube map and its framebuffer; reports an incomplete framebuffer.
+    void init();
+
+    GLuint framebuffer = 0;
+    GLuint cubeMap = 0;
+};
+
+// One cube face and the view from the cube's centre through it, without translation.
+struct CubeFaceView {
+    GLenum face;
+    glm::mat4 view;
+};
+
+// In layer order of the cube map: +X, -X, +Y, -Y, +Z, -Z.
+extern const std::array<CubeFaceView, 6> cubeFaceViews;
+
+constexpr GLsizei shadowMapSize = 512;
+
+// A 90-degree square frustum per face with the camera's clip distances.
+glm::mat4 shadowProjection();
+
+// Projection times view for each face, in layer order, around the origin; the light position
+// is applied every frame.
+std::vector<glm::mat4> buildShadowTransforms();
+
+// Fills the program's six "shadowMatrices[i]" slots.
+void lookUpShadowMatrixSlots(ShaderProgram& program);
+
+// Start-up: creates shadowMapFbo, fills shadowTransforms and the program's matrix slots.
+void setUpShadowMapping(ShaderProgram& shadowMapProgram);
+
+}  // namespace rtr
