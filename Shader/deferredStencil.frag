@@ -1,0 +1,4 @@
+#version 400 core
+
+void main() {
+}

@@ -1,0 +1,48 @@
+#version 400 core
+// Hemisphere ambient occlusion in view space.
+
+in vec2 texCoord;
+
+uniform sampler2D gPositionDepth;
+uniform sampler2D gNormal;
+uniform sampler2D noise;
+uniform vec3 kernelSamples[64];
+uniform mat4 projectionMatrix;
+uniform vec2 screensize;
+uniform float radius;
+uniform float kernelSize;
+uniform float occlusionPower;
+
+out float fragColor;
+
+// Keeps flat surfaces from occluding themselves through depth-buffer quantisation.
+const float depthBias = 0.025;
+
+void main() {
+    vec3 position = texture(gPositionDepth, texCoord).xyz;
+    vec3 normal = texture(gNormal, texCoord).xyz;
+    if (position.z >= 0.0 || dot(normal, normal) < 0.5) {
+        fragColor = 1.0;  // background or lamp marker
+        return;
+    }
+    normal = normalize(normal);
+    vec3 randomVector = texture(noise, texCoord * screensize / 4.0).xyz;
+    vec3 tangent = normalize(randomVector - normal * dot(randomVector, normal));
+    vec3 bitangent = cross(normal, tangent);
+    mat3 tbn = mat3(tangent, bitangent, normal);
+
+    int count = int(kernelSize);
+    float occlusion = 0.0;
+    for (int i = 0; i < count; ++i) {
+        vec3 samplePosition = position + tbn * kernelSamples[i] * radius;
+        vec4 clip = projectionMatrix * vec4(samplePosition, 1.0);
+        vec2 sampleUv = clip.xy / clip.w * 0.5 + 0.5;
+        float sceneDepth = texture(gPositionDepth, sampleUv).z;
+        // Geometry far in front of the sample (a silhouette against a distant wall) must not
+        // darken it: fade the contribution out beyond the sampling radius.
+        float rangeCheck = smoothstep(0.0, 1.0, radius / abs(position.z - sceneDepth));
+        occlusion += (sceneDepth >= samplePosition.z + depthBias ? 1.0 : 0.0) * rangeCheck;
+    }
+    float ambient = 1.0 - occlusion / max(kernelSize, 1.0);
+    fragColor = pow(ambient, occlusionPower);
+}

@@ -1,0 +1,74 @@
+#include "app/show_runner.h"
+
+#include <FreeImage.h>
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include <iostream>
+
+#include "app/gl_error.h"
+#include "app/globals.h"
+#include "camera/update.h"
+#include "render/render_passes.h"
+#include "util/window.h"
+
+namespace rtr {
+
+ShowRunner::ShowRunner(double frameTime) : deltaT(frameTime) { totalTime = 0.0; }
+
+double ShowRunner::time() const { return totalTime; }
+
+int ShowRunner::step(bool draw, std::vector<unsigned char>* capture) {
+    glfwPollEvents();
+    // Accumulate like the demo's clock does, so window bounds are hit or missed the same way.
+    totalTime += deltaT;
+    ++frames;
+    update(deltaT);
+    if (draw) {
+        render();
+        if (capture != nullptr) {
+            *capture = readBackBufferRgb(windowWidth, windowHeight);
+        }
+        glfwSwapBuffers(mainWindow->window);
+    }
+    int errors = 0;
+    reportGlErrors(
+        "General GL Error Checking",
+        [&errors] {
+            const GLenum code = glGetError();
+            errors += code != GL_NO_ERROR;
+            return code;
+        },
+        std::cout);
+    return errors;
+}
+
+std::vector<unsigned char> readBackBufferRgb(int width, int height) {
+    std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
+
+bool writePngRgb(const std::string& path, int width, int height,
+                 const std::vector<unsigned char>& rgb) {
+    FIBITMAP* bitmap = FreeImage_Allocate(width, height, 24);
+    if (bitmap == nullptr) return false;
+    // FreeImage also stores rows bottom-up, but in BGR order.
+    for (int y = 0; y < height; ++y) {
+        BYTE* row = FreeImage_GetScanLine(bitmap, y);
+        const unsigned char* src = rgb.data() + static_cast<size_t>(y) * width * 3;
+        for (int x = 0; x < width; ++x) {
+            row[x * 3 + FI_RGBA_RED] = src[x * 3 + 0];
+            row[x * 3 + FI_RGBA_GREEN] = src[x * 3 + 1];
+            row[x * 3 + FI_RGBA_BLUE] = src[x * 3 + 2];
+        }
+    }
+    const bool ok = FreeImage_Save(FIF_PNG, bitmap, path.c_str(), PNG_DEFAULT) != 0;
+    FreeImage_Unload(bitmap);
+    return ok;
+}
+
+}  // namespace rtr

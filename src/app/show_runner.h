@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rtr {
+
+// Plays the show with a fixed frame time instead of the wall clock, so every run renders the
+// same frames: the capture tool, the benchmark and the long-running tests use it.
+class ShowRunner {
+public:
+    explicit ShowRunner(double frameTime);
+
+    // One frame exactly as the demo's loop runs it (events, clock, update, optionally render,
+    // swap, error check). With `capture`, the rendered frame is read back before the swap.
+    // Returns the number of GL errors the frame raised.
+    int step(bool draw, std::vector<unsigned char>* capture = nullptr);
+
+    double time() const;
+    long frameIndex() const { return frames; }
+    double frameTime() const { return deltaT; }
+
+private:
+    double deltaT;
+    long frames = 0;
+};
+
+// The window's back buffer as tightly packed RGB rows, bottom row first.
+std::vector<unsigned char> readBackBufferRgb(int width, int height);
+
+// Writes RGB rows (bottom row first) as a PNG; false when the file cannot be written.
+bool writePngRgb(const std::string& path, int width, int height,
+                 const std::vector<unsigned char>& rgb);
+
+}  // namespace rtr
