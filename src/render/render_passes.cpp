@@ -1,15 +1,298 @@
 #include "render/render_passes.h"
 
 #include <GL/glew.h>
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+
+#include "app/globals.h"
+#include "camera/camera.h"
+#include "gpu/shader_program.h"
+#include "render/frustum.h"
+#include "render/gbuffer.h"
+#include "render/shadow_map.h"
+#include "scene/point_light.h"
+#include "scene/quad.h"
+#include "scene/scene_geometry.h"
+#include "scene/scene_geometry_tess.h"
 
 namespace rtr {
 
-void renderShadowPass() {}
-void updateCameraMatrices() {}
-void renderGeometryPass() {}
-void renderSsaoPass() {}
-void renderLightPass() {}
-void renderFinalPass() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
+namespace {
+
+// Per-frame camera values shared by the stages of one frame.
+struct FrameMatrices {
+    glm::mat4 view{1.0f};
+    glm::mat4 inverseView{1.0f};
+    glm::mat4 projectionView{1.0f};
+};
+FrameMatrices frame;
+
+constexpr int kShadowMapSize = 512;
+constexpr int kFirstUnmarkedLight = 7;  // lights 1..6 sit in wall lamps and get a marker
+const glm::vec3 kNoOverrideColor(-1.0f);
+
+// Booleans reach the shaders as 1 and -1; 0 never means "off".
+GLint shaderSwitch(bool on) { return on ? 1 : -1; }
+
+void setMatrix(GLint location, const glm::mat4& m) {
+    glUniformMatrix4fv(location, 1, GL_FALSE, glm::value_ptr(m));
+}
+
+void bindTexture2D(GLenum unit, GLuint texture) {
+    glActiveTexture(unit);
+    glBindTexture(GL_TEXTURE_2D, texture);
+}
+
+float lightVolumeScale(std::size_t index) {
+    if (index == 0) return 15.0f;
+    return index < kFirstUnmarkedLight ? 1.5f : 3.5f;
+}
+
+void drawShadowCaster(scene::SceneGeometry* model) {
+    setMatrix(shadowMapProgram->mMatrix, model->modelMatrix);
+    model->draw();
+}
+
+void drawSceneModels(bool culling) {
+    for (scene::SceneGeometry* model : sceneModels) {
+        const bool visible = isInFrustum(*model);
+        if (visible || !culling) {
+            setMatrix(deferredGeomProgram->modelViewMatrix, frame.view * model->modelMatrix);
+            model->bindTextures();
+            model->draw();
+        }
+    }
+}
+
+void drawRolls() {
+    // All rolls share the first roll's textures: one bind for ten draws.
+    if (rolls.empty()) return;
+    rolls.front()->bindTextures();
+    for (scene::SceneGeometry* roll : rolls) {
+        setMatrix(deferredGeomProgram->modelViewMatrix, frame.view * roll->modelMatrix);
+        roll->draw();
+    }
+}
+
+void drawLampMarkers() {
+    for (std::size_t i = 1; i < pointLights.size() && i < kFirstUnmarkedLight; ++i) {
+        const scene::PointLight& light = *pointLights[i];
+        const glm::mat4 model =
+            glm::scale(glm::translate(glm::mat4(1.0f), light.position), glm::vec3(0.03f));
+        setMatrix(deferredGeomProgram->modelViewMatrix, frame.view * model);
+        glUniform3fv(deferredGeomProgram->overrideColor, 1, glm::value_ptr(light.color));
+        lampSphere->draw();
+    }
+}
+
+void drawTessellatedObjects(bool culling) {
+    ShaderProgram& program = *displaceShaderProgram;
+    const float tessellationOn = RenderSettings.tessellation ? 1.0f : 0.0f;
+    if (isInFrustum(*vesselTess) || !culling) {
+        glUniform1i(program.LoD, 1);
+        glUniform1f(program.gDispFactor, 0.125f * tessellationOn);
+        setMatrix(program.modelViewMatrix, frame.view);
+        vesselTess->bindTextures();
+        vesselTess->draw();
+    }
+    glUniform1i(program.LoD, 0);
+    glUniform1f(program.gDispFactor, 0.165f * tessellationOn);
+    // The five walls share one material: one bind for all of them.
+    wallDoorTess->bindTextures();
+    for (scene::SceneGeometryTess* wall :
+         {wallDoorTess, wallLaufbandTess, wallLittleRoomTess, wallNonDoorTess, wallVesselTess}) {
+        if (culling && !isInFrustum(*wall)) continue;
+        setMatrix(program.modelViewMatrix, frame.view);
+        wall->draw();
+    }
+}
+
+// Marks the G-buffer pixels whose surface lies inside the light's sphere: back faces behind
+// the surface count up, front faces behind it count down, leaving non-zero exactly inside.
+void markLightVolume(const glm::mat4& mvp) {
+    glDrawBuffer(GL_NONE);
+    glEnable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glClear(GL_STENCIL_BUFFER_BIT);
+    glStencilFunc(GL_ALWAYS, 0, 0);
+    glStencilOpSeparate(GL_BACK, GL_KEEP, GL_INCR_WRAP, GL_KEEP);
+    glStencilOpSeparate(GL_FRONT, GL_KEEP, GL_DECR_WRAP, GL_KEEP);
+    deferredStencilProgram->use();
+    setMatrix(deferredStencilProgram->mvpMatrix, mvp);
+    stencilSphere->draw();
+}
+
+// Adds one light over the marked pixels. Back faces are drawn so the volume still covers the
+// screen when the camera is inside it.
+void shadeLightVolume(std::size_t index, const glm::mat4& mvp) {
+    const scene::PointLight& light = *pointLights[index];
+    glDrawBuffer(GL_COLOR_ATTACHMENT3);
+    bindTexture2D(GL_TEXTURE0, gBuffer->positionDepthTexture);
+    bindTexture2D(GL_TEXTURE1, gBuffer->normalTexture);
+    bindTexture2D(GL_TEXTURE2, gBuffer->albedoTexture);
+    bindTexture2D(GL_TEXTURE3, gBuffer->ssaoTexture);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendEquation(GL_FUNC_ADD);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_FRONT);
+    // Only pixels inside the sphere receive this light (the marks of markLightVolume).
+    glStencilFunc(GL_NOTEQUAL, 0, 0xFF);
+
+    ShaderProgram& program = *deferredLightProgram;
+    program.use();
+    setMatrix(program.mvpMatrix, mvp);
+    const glm::vec3 viewPosition = glm::vec3(frame.view * glm::vec4(light.position, 1.0f));
+    glUniform3fv(program.lightPosition, 1, glm::value_ptr(viewPosition));
+    glUniform3fv(program.lightColor, 1, glm::value_ptr(light.color));
+    glUniform1f(program.lightIntensity, light.intensity);
+    glUniform3fv(program.attenuationFactors, 1, glm::value_ptr(light.attenuation));
+    glUniform1i(program.useSSAO, shaderSwitch(RenderSettings.ssao));
+    glUniform1i(program.useShadowMap, shaderSwitch(index == 0));
+    lightSphere->draw();
+
+    glCullFace(GL_BACK);
+    glDisable(GL_BLEND);
+}
+
+}  // namespace
+
+void renderShadowPass() {
+    glEnable(GL_DEPTH_TEST);
+    shadowMapProgram->use();
+    const glm::vec3 lightPosition = pointLights.front()->position;
+    glUniform3fv(shadowMapProgram->lightPos, 1, glm::value_ptr(lightPosition));
+    const glm::mat4 toLight = glm::translate(glm::mat4(1.0f), -lightPosition);
+
+    glDepthMask(GL_TRUE);
+    glViewport(0, 0, kShadowMapSize, kShadowMapSize);
+    // Culling front faces stores the far side of closed casters, so lit surfaces never compare
+    // against themselves; the offset covers the remaining slope-dependent error.
+    glCullFace(GL_FRONT);
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(1.1f, 4.0f);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, shadowMapFbo->framebuffer);
+    for (int face = 0; face < 6; ++face) {
+        setMatrix(shadowMapProgram->shadowMatrices[face], shadowTransforms[face] * toLight);
+    }
+    glClear(GL_DEPTH_BUFFER_BIT);
+
+    if (RenderSettings.shadows) {
+        for (scene::SceneGeometry* model : sceneModels) drawShadowCaster(model);
+        for (scene::SceneGeometry* roll : rolls) drawShadowCaster(roll);
+        drawShadowCaster(wallModel);
+    }
+
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glViewport(0, 0, windowWidth, windowHeight);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+    glCullFace(GL_BACK);
+}
+
+void updateCameraMatrices() {
+    // The aspect ratio is the G-buffer's fixed 4:3, whatever size the window has.
+    projection = glm::perspective(fovy, 4.0f / 3.0f, nearPlane, farPlane);
+    frame.view = camera->viewMatrix();
+    frame.inverseView = glm::inverse(frame.view);
+    frame.projectionView = projection * frame.view;
+    extractFrustumPlanes(frame.projectionView);
+}
+
+void renderGeometryPass() {
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, gBuffer->framebuffer);
+    glDrawBuffer(GL_COLOR_ATTACHMENT3);
+    glClear(GL_COLOR_BUFFER_BIT);
+    if (RenderSettings.wireframe) glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    const GLenum geometryTargets[3] = {GL_COLOR_ATTACHMENT0, GL_COLOR_ATTACHMENT1,
+                                       GL_COLOR_ATTACHMENT2};
+    glDrawBuffers(3, geometryTargets);
+    glDepthMask(GL_TRUE);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+
+    ShaderProgram& geom = *deferredGeomProgram;
+    geom.use();
+    setMatrix(geom.projectionMatrix, projection);
+    glUniform1i(geom.debug, shaderSwitch(RenderSettings.debug));
+    glUniform3fv(geom.overrideColor, 1, glm::value_ptr(kNoOverrideColor));
+    drawSceneModels(RenderSettings.culling);
+    drawRolls();
+    drawLampMarkers();
+
+    ShaderProgram& displace = *displaceShaderProgram;
+    displace.use();
+    glUniform1i(displace.debug, shaderSwitch(RenderSettings.debug));
+    glUniform3fv(displace.gEyeWorldPos, 1, glm::value_ptr(camera->position));
+    setMatrix(displace.gVP, projection);
+    setMatrix(displace.inverseView, frame.inverseView);
+    drawTessellatedObjects(RenderSettings.culling);
+
+    if (RenderSettings.wireframe) glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glDepthMask(GL_FALSE);
+    glDisable(GL_DEPTH_TEST);
+}
+
+void renderSsaoPass() {
+    if (!RenderSettings.ssao) return;
+    glDrawBuffer(GL_COLOR_ATTACHMENT4);
+    glClear(GL_COLOR_BUFFER_BIT);
+    bindTexture2D(GL_TEXTURE0, gBuffer->positionDepthTexture);
+    bindTexture2D(GL_TEXTURE1, gBuffer->normalTexture);
+    bindTexture2D(GL_TEXTURE2, gBuffer->noiseTexture);
+
+    ShaderProgram& ssao = *ssaoShaderProgram;
+    ssao.use();
+    setMatrix(ssao.mvpMatrix, glm::mat4(1.0f));
+    setMatrix(ssao.projectionMatrix, projection);
+    glUniform3fv(ssao.kernelSamples, static_cast<GLsizei>(gBuffer->ssaoKernel.size()),
+                 glm::value_ptr(gBuffer->ssaoKernel.front()));
+    ssaoQuad->draw();
+}
+
+void renderLightPass() {
+    glEnable(GL_STENCIL_TEST);
+    ShaderProgram& light = *deferredLightProgram;
+    light.use();
+    glUniform1i(light.gPosition, 0);
+    glUniform1i(light.gNormal, 1);
+    glUniform1i(light.gAlbedo, 2);
+    glUniform1i(light.gSSAO, 3);
+    glUniform2f(light.screensize, 1024.0f, 768.0f);
+    glActiveTexture(GL_TEXTURE5);
+    glBindTexture(GL_TEXTURE_CUBE_MAP, shadowMapFbo->cubeMap);
+    glUniform1i(light.gShadowMap, 5);
+    setMatrix(light.inverseView, frame.inverseView);
+
+    for (std::size_t i = 0; i < pointLights.size(); ++i) {
+        scene::PointLight& pointLight = *pointLights[i];
+        pointLight.volumeScale = lightVolumeScale(i);
+        const glm::mat4 model =
+            glm::scale(glm::translate(pointLight.modelMatrix, pointLight.position),
+                       glm::vec3(pointLight.volumeScale));
+        const glm::mat4 mvp = frame.projectionView * model;
+        markLightVolume(mvp);
+        shadeLightVolume(i, mvp);
+    }
+
+    glDisable(GL_STENCIL_TEST);
+    glActiveTexture(GL_TEXTURE5);
+    glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
+    glDrawBuffer(GL_NONE);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+}
+
+void renderFinalPass() {
+    bindTexture2D(GL_TEXTURE0, gBuffer->hdrColorTexture);
+    ShaderProgram& hdr = *hdrShaderProgram;
+    hdr.use();
+    setMatrix(hdr.mvpMatrix, glm::mat4(1.0f));
+    glUniform1i(hdr.colorTexture, 0);
+    glUniform1i(hdr.useHDR, shaderSwitch(RenderSettings.hdr));
+    glUniform1f(hdr.exposure, RenderSettings.exposure);
+    glUniform1f(hdr.gamma, RenderSettings.gamma);
+    hdrQuad->draw();
+}
 
 void render() {
     renderShadowPass();
