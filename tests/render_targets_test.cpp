@@ -1,0 +1,417 @@
+#include <gtest/gtest.h>
+
+#include <GL/glew.h>
+#include <glm/glm.hpp>
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/globals.h"
+#include "gpu/shader_program.h"
+#include "render/gbuffer.h"
+#include "render/shadow_map.h"
+#include "support/gl_context.h"
+#include "support/sandbox.h"
+
+namespace {
+
+using testsupport::GlContext;
+
+GLint texLevel(GLenum target, GLenum name) {
+    GLint value = 0;
+    glGetTexLevelParameteriv(target, 0, name, &value);
+    return value;
+}
+
+GLint texParam(GLenum target, GLenum name) {
+    GLint value = 0;
+    glGetTexParameteriv(target, name, &value);
+    return value;
+}
+
+GLint attachmentParam(GLenum attachment, GLenum name) {
+    GLint value = 0;
+    glGetFramebufferAttachmentParameteriv(GL_READ_FRAMEBUFFER, attachment, name, &value);
+    return value;
+}
+
+GLint integer(GLenum name) {
+    GLint value = 0;
+    glGetIntegerv(name, &value);
+    return value;
+}
+
+void expectSampling(GLenum target, GLint filter, GLint wrap) {
+    EXPECT_EQ(texParam(target, GL_TEXTURE_MIN_FILTER), filter);
+    EXPECT_EQ(texParam(target, GL_TEXTURE_MAG_FILTER), filter);
+    EXPECT_EQ(texParam(target, GL_TEXTURE_WRAP_S), wrap);
+    EXPECT_EQ(texParam(target, GL_TEXTURE_WRAP_T), wrap);
+}
+
+template <typename T>
+std::vector<T> readTexture(GLenum target, GLuint texture, GLenum format, GLenum type,
+                           std::size_t count) {
+    std::vector<T> texels(count);
+    glBindTexture(target == GL_TEXTURE_2D ? GL_TEXTURE_2D : GL_TEXTURE_CUBE_MAP, texture);
+    glGetTexImage(target, 0, format, type, texels.data());
+    return texels;
+}
+
+constexpr std::size_t targetTexels = 1024 * 768;
+
+struct Target {
+    GLuint texture;
+    GLenum attachment;
+    GLint internalFormat;
+};
+
+TEST(GBuffer, AttachesSixTargetsInTheirFormatsAndLeavesOnlyReadingBound) {
+    GlContext context;
+    rtr::GBuffer gBuffer;
+    EXPECT_EQ(integer(GL_DRAW_FRAMEBUFFER_BINDING), 0);
+    EXPECT_EQ(integer(GL_READ_FRAMEBUFFER_BINDING), static_cast<GLint>(gBuffer.framebuffer));
+    EXPECT_EQ(glCheckFramebufferStatus(GL_READ_FRAMEBUFFER),
+              static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
+
+    const Target targets[] = {
+        {gBuffer.positionDepthTexture, GL_COLOR_ATTACHMENT0, GL_RGBA32F},
+        {gBuffer.normalTexture, GL_COLOR_ATTACHMENT1, GL_RGB32F},
+        {gBuffer.albedoTexture, GL_COLOR_ATTACHMENT2, GL_RGB},
+        {gBuffer.hdrColorTexture, GL_COLOR_ATTACHMENT3, GL_RGB32F},
+        {gBuffer.ssaoTexture, GL_COLOR_ATTACHMENT4, GL_RED},
+        {gBuffer.depthStencilTexture, GL_DEPTH_STENCIL_ATTACHMENT, GL_DEPTH_STENCIL},
+    };
+    for (const Target& target : targets) {
+        SCOPED_TRACE(target.attachment);
+        EXPECT_EQ(attachmentParam(target.attachment, GL_FRAMEBUFFER_ATTACHMENT_OBJECT_TYPE),
+                  GL_TEXTURE);
+        EXPECT_EQ(attachmentParam(target.attachment, GL_FRAMEBUFFER_ATTACHMENT_OBJECT_NAME),
+                  static_cast<GLint>(target.texture));
+        glBindTexture(GL_TEXTURE_2D, target.texture);
+        EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_INTERNAL_FORMAT), target.internalFormat);
+        EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_WIDTH), 1024);
+        EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_HEIGHT), 768);
+        expectSampling(GL_TEXTURE_2D, GL_NEAREST, GL_CLAMP_TO_EDGE);
+    }
+    glBindTexture(GL_TEXTURE_2D, gBuffer.albedoTexture);
+    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_RED_SIZE), 8);
+    glBindTexture(GL_TEXTURE_2D, gBuffer.ssaoTexture);
+    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_GREEN_SIZE), 0);
+    glBindTexture(GL_TEXTURE_2D, gBuffer.depthStencilTexture);
+    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_DEPTH_SIZE), 24);
+    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_STENCIL_SIZE), 8);
+
+    glBindTexture(GL_TEXTURE_2D, gBuffer.noiseTexture);
+    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_INTERNAL_FORMAT), GL_RGB32F);
+    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_WIDTH), 4);
+    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_HEIGHT), 4);
+    expectSampling(GL_TEXTURE_2D, GL_NEAREST, GL_REPEAT);
+    EXPECT_TRUE(testsupport::drainGlErrors().empty());
+}
+
+// Clears every target through the framebuffer and reads the textures back: float targets keep
+// full precision and values above 1, albedo is 8-bit, SSAO has one channel.
+TEST(GBuffer, TargetsHoldWhatTheGpuWritesIntoThem) {
+    GlContext context;
+    rtr::GBuffer gBuffer;
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, gBuffer.framebuffer);
+    const GLenum buffers[] = {GL_COLOR_ATTACHMENT0, GL_COLOR_ATTACHMENT1, GL_COLOR_ATTACHMENT2,
+                              GL_COLOR_ATTACHMENT3, GL_COLOR_ATTACHMENT4};
+    glDrawBuffers(5, buffers);
+    const GLfloat position[] = {1234.5678f, -0.001f, 19.75f, -7.5f};
+    const GLfloat normal[] = {-0.6f, 0.8f, 1e-7f, 1.0f};
+    const GLfloat albedo[] = {0.2f, 0.4f, 0.6f, 1.0f};
+    const GLfloat hdr[] = {600.5f, 14.25f, 0.001f, 1.0f};
+    const GLfloat ssao[] = {0.5f, 0.9f, 0.9f, 1.0f};
+    glClearBufferfv(GL_COLOR, 0, position);
+    glClearBufferfv(GL_COLOR, 1, normal);
+    glClearBufferfv(GL_COLOR, 2, albedo);
+    glClearBufferfv(GL_COLOR, 3, hdr);
+    glClearBufferfv(GL_COLOR, 4, ssao);
+    glClearBufferfi(GL_DEPTH_STENCIL, 0, 0.25f, 7);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+
+    const auto positions = readTexture<glm::vec4>(GL_TEXTURE_2D, gBuffer.positionDepthTexture,
+                                                  GL_RGBA, GL_FLOAT, targetTexels);
+    EXPECT_EQ(positions[0], glm::vec4(1234.5678f, -0.001f, 19.75f, -7.5f));
+    EXPECT_EQ(positions[targetTexels - 1], positions[0]);
+    const auto normals = readTexture<glm::vec3>(GL_TEXTURE_2D, gBuffer.normalTexture, GL_RGB,
+                                                GL_FLOAT, targetTexels);
+    EXPECT_EQ(normals[500 * 1024 + 700], glm::vec3(-0.6f, 0.8f, 1e-7f));
+    const auto hdrs = readTexture<glm::vec3>(GL_TEXTURE_2D, gBuffer.hdrColorTexture, GL_RGB,
+                                             GL_FLOAT, targetTexels);
+    EXPECT_EQ(hdrs[12345], glm::vec3(600.5f, 14.25f, 0.001f));
+    const auto albedos = readTexture<glm::u8vec4>(GL_TEXTURE_2D, gBuffer.albedoTexture, GL_RGBA,
+                                                  GL_UNSIGNED_BYTE, targetTexels);
+    EXPECT_EQ(albedos[777], glm::u8vec4(51, 102, 153, 255));
+    const auto occlusion =
+        readTexture<glm::vec4>(GL_TEXTURE_2D, gBuffer.ssaoTexture, GL_RGBA, GL_FLOAT, targetTexels);
+    EXPECT_NEAR(occlusion[4321].r, 0.5f, 1.0f / 255.0f);
+    EXPECT_EQ(occlusion[4321].g, 0.0f);
+    const auto depthStencil =
+        readTexture<GLuint>(GL_TEXTURE_2D, gBuffer.depthStencilTexture, GL_DEPTH_STENCIL,
+                            GL_UNSIGNED_INT_24_8, targetTexels);
+    EXPECT_NEAR((depthStencil[99] >> 8) / 16777215.0, 0.25, 1e-6);
+    EXPECT_EQ(depthStencil[99] & 0xFFu, 7u);
+    EXPECT_TRUE(testsupport::drainGlErrors().empty());
+}
+
+TEST(GBuffer, DestructorReleasesFramebufferAndTextures) {
+    GlContext context;
+    auto* gBuffer = new rtr::GBuffer;
+    const GLuint framebuffer = gBuffer->framebuffer;
+    const GLuint textures[] = {gBuffer->positionDepthTexture, gBuffer->normalTexture,
+                               gBuffer->albedoTexture,        gBuffer->depthStencilTexture,
+                               gBuffer->hdrColorTexture,      gBuffer->ssaoTexture,
+                               gBuffer->noiseTexture};
+    EXPECT_TRUE(glIsFramebuffer(framebuffer));
+    delete gBuffer;
+    EXPECT_FALSE(glIsFramebuffer(framebuffer));
+    for (GLuint texture : textures) {
+        EXPECT_FALSE(glIsTexture(texture)) << texture;
+    }
+}
+
+TEST(SsaoSamples, KernelFillsTheHemisphereAndGrowsTowardsTheEnd) {
+    const std::vector<glm::vec3> kernel = rtr::makeSsaoSamples().kernel;
+    ASSERT_EQ(kernel.size(), 64u);
+    for (int i = 0; i < 64; ++i) {
+        const float scale = 0.1f + 0.9f * (i / 64.0f) * (i / 64.0f);
+        const float length = glm::length(kernel[i]);
+        EXPECT_GT(kernel[i].z, 0.0f) << i;
+        // The random length factor lies in [0.1, 0.9].
+        EXPECT_GE(length, 0.1f * scale * 0.9999f) << i;
+        EXPECT_LE(length, 0.9f * scale * 1.0001f) << i;
+        // Before normalising, |x| and |y| are below 0.8 while z is at least 0.1.
+        EXPECT_LE(std::abs(kernel[i].x), 8.0f * kernel[i].z * 1.0001f) << i;
+    }
+    EXPECT_LE(glm::length(kernel[0]), 0.09f);
+}
+
+TEST(SsaoSamples, NoiseRotatesInTheXyPlane) {
+    const std::vector<glm::vec3> noise = rtr::makeSsaoSamples().noise;
+    ASSERT_EQ(noise.size(), 16u);
+    for (const glm::vec3& v : noise) {
+        EXPECT_EQ(v.z, 0.0f);
+        EXPECT_LE(std::abs(v.x), 0.8f);
+        EXPECT_LE(std::abs(v.y), 0.8f);
+    }
+}
+
+// Pins the draw order against raw engine outputs: the kernel draws z, y, x, length per sample
+// (256 draws), then the noise continues with y before x. The ranges are differences of the
+// float bounds, so B spans 0.9f - 0.1f, one step below 0.8f.
+TEST(SsaoSamples, DrawsFollowOneDefaultSeededEngineInOrder) {
+    std::mt19937 engine;
+    std::vector<float> unit;
+    for (int i = 0; i < 258; ++i) {
+        unit.push_back(static_cast<float>(engine()) / 4294967296.0f);
+    }
+    const float rangeA = 1.0f - 0.1f;
+    const float rangeB = 0.9f - 0.1f;
+    ASSERT_LT(rangeB, 0.8f);
+    const auto b = [&](int draw) { return 2.0f * (unit[draw] * rangeB + 0.1f) - 1.0f; };
+    const glm::vec3 direction(b(2), b(1), unit[0] * rangeA + 0.1f);
+    const float randomLength = unit[3] * rangeB + 0.1f;
+    const rtr::SsaoSamples samples = rtr::makeSsaoSamples();
+    // Scaled by the random length first, then by 0.1 for the first sample.
+    EXPECT_EQ(samples.kernel[0], glm::normalize(direction) * randomLength * 0.1f);
+    EXPECT_EQ(samples.noise[0], glm::vec3(b(257), b(256), 0.0f));
+}
+
+TEST(GBuffer, EveryGBufferGetsTheSameKernelAndNoiseTexture) {
+    GlContext context;
+    const rtr::SsaoSamples samples = rtr::makeSsaoSamples();
+    rtr::GBuffer first;
+    rtr::GBuffer second;
+    EXPECT_EQ(first.getSsaoKernel(), samples.kernel);
+    EXPECT_EQ(second.getSsaoKernel(), samples.kernel);
+    for (const rtr::GBuffer* gBuffer : {&first, &second}) {
+        // Vector k sits in column k mod 4, row k div 4: exactly row-major texel order.
+        EXPECT_EQ(
+            readTexture<glm::vec3>(GL_TEXTURE_2D, gBuffer->noiseTexture, GL_RGB, GL_FLOAT, 16),
+            samples.noise);
+    }
+}
+
+// A point at distance 5 from the light along each axis, seen from the light.
+glm::vec4 lightSpace(int face, const glm::vec3& light, const glm::vec3& offset) {
+    const glm::mat4 toLight = glm::translate(glm::mat4(1.0f), -light);
+    return rtr::buildShadowTransforms()[face] * toLight * glm::vec4(light + offset, 1.0f);
+}
+
+bool insideClipVolume(const glm::vec4& p) {
+    return std::abs(p.x) <= p.w && std::abs(p.y) <= p.w && std::abs(p.z) <= p.w;
+}
+
+const glm::vec3 faceAxes[6] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
+
+TEST(ShadowTransforms, FacesLookAlongTheCubeAxesInLayerOrder) {
+    const glm::mat4 positiveX(glm::vec4(0, 0, -1, 0), glm::vec4(0, -1, 0, 0),
+                              glm::vec4(-1, 0, 0, 0), glm::vec4(0, 0, 0, 1));
+    EXPECT_EQ(rtr::cubeFaceViews[0].view, positiveX);
+    for (GLenum i = 0; i < 6; ++i) {
+        EXPECT_EQ(rtr::cubeFaceViews[i].face, GL_TEXTURE_CUBE_MAP_POSITIVE_X + i);
+    }
+    const std::vector<glm::mat4> transforms = rtr::buildShadowTransforms();
+    ASSERT_EQ(transforms.size(), 6u);
+    EXPECT_EQ(transforms[3], rtr::shadowProjection() * rtr::cubeFaceViews[3].view);
+
+    const glm::vec3 light(-0.1f, 1.96f, 0.3f);
+    for (int axis = 0; axis < 6; ++axis) {
+        for (int face = 0; face < 6; ++face) {
+            EXPECT_EQ(insideClipVolume(lightSpace(face, light, 5.0f * faceAxes[axis])),
+                      face == axis)
+                << "point along axis " << axis << ", face " << face;
+        }
+    }
+}
+
+TEST(ShadowMap, CubeMapIsALayeredDepthTargetWithComparison) {
+    GlContext context;
+    rtr::ShadowMapFBO shadowMap;
+    EXPECT_EQ(shadowMap.framebuffer, 0u);
+    EXPECT_EQ(shadowMap.cubeMap, 0u);
+    shadowMap.init();
+    EXPECT_EQ(integer(GL_DRAW_FRAMEBUFFER_BINDING), 0);
+    EXPECT_EQ(integer(GL_READ_FRAMEBUFFER_BINDING), 0);
+    EXPECT_EQ(integer(GL_TEXTURE_BINDING_CUBE_MAP), 0);
+
+    glBindTexture(GL_TEXTURE_CUBE_MAP, shadowMap.cubeMap);
+    expectSampling(GL_TEXTURE_CUBE_MAP, GL_LINEAR, GL_CLAMP_TO_EDGE);
+    EXPECT_EQ(texParam(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R), GL_CLAMP_TO_EDGE);
+    EXPECT_EQ(texParam(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_COMPARE_MODE), GL_COMPARE_REF_TO_TEXTURE);
+    EXPECT_EQ(texParam(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_COMPARE_FUNC), GL_LEQUAL);
+    for (GLenum i = 0; i < 6; ++i) {
+        const GLenum face = GL_TEXTURE_CUBE_MAP_POSITIVE_X + i;
+        EXPECT_EQ(texLevel(face, GL_TEXTURE_INTERNAL_FORMAT), GL_DEPTH_COMPONENT32F);
+        EXPECT_EQ(texLevel(face, GL_TEXTURE_WIDTH), 512);
+        EXPECT_EQ(texLevel(face, GL_TEXTURE_HEIGHT), 512);
+    }
+
+    glBindFramebuffer(GL_FRAMEBUFFER, shadowMap.framebuffer);
+    EXPECT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER),
+              static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
+    EXPECT_EQ(attachmentParam(GL_DEPTH_ATTACHMENT, GL_FRAMEBUFFER_ATTACHMENT_OBJECT_NAME),
+              static_cast<GLint>(shadowMap.cubeMap));
+    EXPECT_EQ(attachmentParam(GL_DEPTH_ATTACHMENT, GL_FRAMEBUFFER_ATTACHMENT_LAYERED), GL_TRUE);
+    EXPECT_EQ(integer(GL_DRAW_BUFFER), GL_NONE);
+    EXPECT_EQ(integer(GL_READ_BUFFER), GL_NONE);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    EXPECT_TRUE(testsupport::drainGlErrors().empty());
+}
+
+const char* const layeredVertex = R"(#version 400 core
+layout(location = 0) in vec3 position;
+uniform mat4 mMatrix;
+void main() { gl_Position = mMatrix * vec4(position, 1.0); }
+)";
+
+const char* const layeredGeometry = R"(#version 400 core
+layout(triangles) in;
+layout(triangle_strip, max_vertices = 18) out;
+uniform mat4 shadowMatrices[6];
+void main() {
+    for (int face = 0; face < 6; ++face) {
+        for (int i = 0; i < 3; ++i) {
+            gl_Layer = face;
+            gl_Position = shadowMatrices[face] * gl_in[i].gl_Position;
+            EmitVertex();
+        }
+        EndPrimitive();
+    }
+}
+)";
+
+const char* const depthOnlyFragment = "#version 400 core\nvoid main() {}\n";
+
+// Draws a triangle facing the light at distance 5 along `axis`, through all six layers.
+void drawTriangleAlong(const glm::vec3& light, const glm::vec3& axis) {
+    const glm::vec3 side = std::abs(axis.y) > 0.5f ? glm::vec3(1, 0, 0) : glm::vec3(0, 1, 0);
+    const glm::vec3 other = glm::cross(axis, side);
+    const glm::vec3 centre = light + 5.0f * axis;
+    const glm::vec3 corners[3] = {centre - 2.0f * side - 2.0f * other,
+                                  centre + 2.0f * side - 2.0f * other, centre + 2.0f * other};
+    GLuint vao = 0, buffer = 0;
+    glGenVertexArrays(1, &vao);
+    glBindVertexArray(vao);
+    glGenBuffers(1, &buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glBufferData(GL_ARRAY_BUFFER, sizeof corners, corners, GL_STATIC_DRAW);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
+    glDrawArrays(GL_TRIANGLES, 0, 3);
+    glBindVertexArray(0);
+    glDeleteBuffers(1, &buffer);
+    glDeleteVertexArrays(1, &vao);
+}
+
+// The start-up set-up, then one shadow pass per axis: only the cube face of that axis may
+// receive depth, at the depth its transform predicts for the triangle's centre.
+TEST(ShadowMap, EachFaceTransformRendersIntoItsOwnCubeLayer) {
+    GlContext context;
+    testsupport::TempDir dir;
+    rtr::ShaderProgram program;
+    program.addShader(GL_VERTEX_SHADER, dir.write("s.vert", layeredVertex).string());
+    program.addShader(GL_GEOMETRY_SHADER, dir.write("s.geom", layeredGeometry).string());
+    program.addShader(GL_FRAGMENT_SHADER, dir.write("s.frag", depthOnlyFragment).string());
+    program.link();
+    program.use();
+    program.mMatrix = rtr::ShaderProgram::uniformLocation(program.program, "mMatrix");
+    rtr::setUpShadowMapping(program);
+    ASSERT_NE(rtr::shadowMapFbo, nullptr);
+    ASSERT_EQ(rtr::shadowTransforms.size(), 6u);
+    EXPECT_EQ(rtr::shadowTransforms, rtr::buildShadowTransforms());
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(program.shadowMatrices[i],
+                  glGetUniformLocation(program.program,
+                                       ("shadowMatrices[" + std::to_string(i) + "]").c_str()));
+        EXPECT_NE(program.shadowMatrices[i], -1);
+    }
+
+    const glm::vec3 light(-0.1f, 1.96f, 0.3f);
+    const glm::mat4 toLight = glm::translate(glm::mat4(1.0f), -light);
+    for (int i = 0; i < 6; ++i) {
+        const glm::mat4 matrix = rtr::shadowTransforms[i] * toLight;
+        glUniformMatrix4fv(program.shadowMatrices[i], 1, GL_FALSE, &matrix[0][0]);
+    }
+    const glm::mat4 identity(1.0f);
+    glUniformMatrix4fv(program.mMatrix, 1, GL_FALSE, &identity[0][0]);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_DEPTH_TEST);
+    glViewport(0, 0, rtr::shadowMapSize, rtr::shadowMapSize);
+
+    constexpr std::size_t faceTexels = 512 * 512;
+    constexpr std::size_t centreTexel = 256 * 512 + 256;
+    for (int axis = 0; axis < 6; ++axis) {
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, rtr::shadowMapFbo->framebuffer);
+        glClear(GL_DEPTH_BUFFER_BIT);
+        drawTriangleAlong(light, faceAxes[axis]);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+        const glm::vec4 clip = lightSpace(axis, light, 5.0f * faceAxes[axis]);
+        for (GLenum face = 0; face < 6; ++face) {
+            const auto depth = readTexture<float>(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face,
+                                                  rtr::shadowMapFbo->cubeMap, GL_DEPTH_COMPONENT,
+                                                  GL_FLOAT, faceTexels);
+            const std::size_t covered =
+                std::count_if(depth.begin(), depth.end(), [](float d) { return d < 1.0f; });
+            SCOPED_TRACE("axis " + std::to_string(axis) + ", face " + std::to_string(face));
+            if (static_cast<int>(face) == axis) {
+                EXPECT_NEAR(depth[centreTexel], 0.5f * (clip.z / clip.w) + 0.5f, 1e-5f);
+                EXPECT_GT(covered, faceTexels / 20);
+            } else {
+                EXPECT_EQ(covered, 0u);
+            }
+        }
+    }
+    EXPECT_TRUE(testsupport::drainGlErrors().empty());
+    delete rtr::shadowMapFbo;
+    rtr::shadowMapFbo = nullptr;
+    glDeleteProgram(program.program);
+}
+
+}  // namespace
