@@ -50,10 +50,27 @@ bool isUploadable(FIBITMAP* bitmap) {
     return FreeImage_GetImageType(bitmap) == FIT_BITMAP && (bpp == 24 || bpp == 32);
 }
 
+// 16-bit grey keeps its high bytes; RGB16 and RGBA16 are left to the 24/32-bit conversion,
+// which handles them; anything else (float, 32-bit integer) is scaled to 8 bits.
+FIBITMAP* toEightBitChannels(FIBITMAP* bitmap) {
+    const FREE_IMAGE_TYPE type = FreeImage_GetImageType(bitmap);
+    if (type == FIT_BITMAP || type == FIT_RGB16 || type == FIT_RGBA16) {
+        return bitmap;
+    }
+    FIBITMAP* converted = type == FIT_UINT16 ? FreeImage_ConvertTo8Bits(bitmap)
+                                             : FreeImage_ConvertToStandardType(bitmap, TRUE);
+    FreeImage_Unload(bitmap);
+    return converted;
+}
+
 // Grey, palette and 16-bit images would be misread as BGR rows; they become 24-bit BGR, or
 // 32-bit BGRA when they carry transparency. Null when FreeImage cannot convert them.
 FIBITMAP* toUploadableBitmap(FIBITMAP* bitmap) {
     if (isUploadable(bitmap)) {
+        return bitmap;
+    }
+    bitmap = toEightBitChannels(bitmap);
+    if (bitmap == nullptr || isUploadable(bitmap)) {
         return bitmap;
     }
     FIBITMAP* converted = FreeImage_IsTransparent(bitmap) ? FreeImage_ConvertTo32Bits(bitmap)
