@@ -329,13 +329,12 @@ void main() {
 
 const char* const depthOnlyFragment = "#version 400 core\nvoid main() {}\n";
 
-// Draws a triangle facing the light at distance 5 along `axis`, through all six layers.
-void drawTriangleAlong(const glm::vec3& light, const glm::vec3& axis) {
+// A small triangle facing the light around `centre`, in the plane across `axis`.
+void drawTriangleAround(const glm::vec3& centre, const glm::vec3& axis) {
     const glm::vec3 side = std::abs(axis.y) > 0.5f ? glm::vec3(1, 0, 0) : glm::vec3(0, 1, 0);
     const glm::vec3 other = glm::cross(axis, side);
-    const glm::vec3 centre = light + 5.0f * axis;
-    const glm::vec3 corners[3] = {centre - 2.0f * side - 2.0f * other,
-                                  centre + 2.0f * side - 2.0f * other, centre + 2.0f * other};
+    const glm::vec3 corners[3] = {centre - 0.2f * side - 0.2f * other,
+                                  centre + 0.2f * side - 0.2f * other, centre + 0.2f * other};
     GLuint vao = 0, buffer = 0;
     glGenVertexArrays(1, &vao);
     glBindVertexArray(vao);
@@ -350,8 +349,19 @@ void drawTriangleAlong(const glm::vec3& light, const glm::vec3& axis) {
     glDeleteVertexArrays(1, &vao);
 }
 
+// Where a cube sampler looks up direction r on its major face, as texel column and row of a
+// 512 x 512 face (the face selection table of the GL specification).
+glm::ivec2 sampledTexel(int face, const glm::vec3& r) {
+    const float sc[6] = {-r.z, r.z, r.x, r.x, r.x, -r.x};
+    const float tc[6] = {-r.y, -r.y, r.z, -r.z, -r.y, -r.y};
+    const float ma = std::abs(r[face / 2]);
+    const glm::vec2 st(0.5f * (sc[face] / ma + 1.0f), 0.5f * (tc[face] / ma + 1.0f));
+    return glm::ivec2(st * 512.0f);
+}
+
 // The start-up set-up, then one shadow pass per axis: only the cube face of that axis may
-// receive depth, at the depth its transform predicts for the triangle's centre.
+// receive depth, at the texel a cube sampler reads for that direction and at the depth the
+// face's transform predicts.
 TEST(ShadowMap, EachFaceTransformRendersIntoItsOwnCubeLayer) {
     GlContext context;
     testsupport::TempDir dir;
@@ -386,13 +396,19 @@ TEST(ShadowMap, EachFaceTransformRendersIntoItsOwnCubeLayer) {
     glViewport(0, 0, rtr::shadowMapSize, rtr::shadowMapSize);
 
     constexpr std::size_t faceTexels = 512 * 512;
-    constexpr std::size_t centreTexel = 256 * 512 + 256;
+    const auto at = [](const std::vector<float>& depth, glm::ivec2 texel) {
+        return depth[static_cast<std::size_t>(texel.y) * 512 + texel.x];
+    };
     for (int axis = 0; axis < 6; ++axis) {
+        // Off the face centre in both directions, so a mirrored or turned face shows.
+        const glm::vec3 offset = 5.0f * faceAxes[axis] + 1.5f * faceAxes[(axis + 2) % 6] +
+                                 1.0f * faceAxes[(axis + 4) % 6];
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, rtr::shadowMapFbo->framebuffer);
         glClear(GL_DEPTH_BUFFER_BIT);
-        drawTriangleAlong(light, faceAxes[axis]);
+        drawTriangleAround(light + offset, faceAxes[axis]);
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-        const glm::vec4 clip = lightSpace(axis, light, 5.0f * faceAxes[axis]);
+        const glm::vec4 clip = lightSpace(axis, light, offset);
+        const glm::ivec2 texel = sampledTexel(axis, offset);
         for (GLenum face = 0; face < 6; ++face) {
             const auto depth = readTexture<float>(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face,
                                                   rtr::shadowMapFbo->cubeMap, GL_DEPTH_COMPONENT,
@@ -400,12 +416,14 @@ TEST(ShadowMap, EachFaceTransformRendersIntoItsOwnCubeLayer) {
             const std::size_t covered =
                 std::count_if(depth.begin(), depth.end(), [](float d) { return d < 1.0f; });
             SCOPED_TRACE("axis " + std::to_string(axis) + ", face " + std::to_string(face));
-            if (static_cast<int>(face) == axis) {
-                EXPECT_NEAR(depth[centreTexel], 0.5f * (clip.z / clip.w) + 0.5f, 1e-5f);
-                EXPECT_GT(covered, faceTexels / 20);
-            } else {
+            if (static_cast<int>(face) != axis) {
                 EXPECT_EQ(covered, 0u);
+                continue;
             }
+            EXPECT_GT(covered, 100u);
+            EXPECT_NEAR(at(depth, texel), 0.5f * (clip.z / clip.w) + 0.5f, 1e-5f);
+            EXPECT_EQ(at(depth, glm::ivec2(511 - texel.x, texel.y)), 1.0f);
+            EXPECT_EQ(at(depth, glm::ivec2(texel.x, 511 - texel.y)), 1.0f);
         }
     }
     EXPECT_TRUE(testsupport::drainGlErrors().empty());
