@@ -1,8 +1,31 @@
 #pragma once
 
+#include <glm/glm.hpp>
+
+#include <functional>
+
 namespace rtr {
+
+namespace scene {
+struct Texture;
+}
 
 // Advances the scripted show and the interactive controls by one frame.
 void update(double deltaT);
+
+// The show's own program-wide state.
+extern glm::vec3 iloPosition;
+extern float iloHeading;
+extern float graniteOffset;
+// The face model's own texture record, kept aside once the show puts a face texture in its
+// place; shutdown puts it back so the model deletes its own record, not a shared one.
+extern scene::Texture* iloFaceOwnTexture;
+void restoreIloFaceOwnTexture();
+
+// Where the settings keys are read from: the main window unless a test substitutes a source.
+using KeyPressedQuery = std::function<bool(int key)>;
+void setSettingsKeySource(KeyPressedQuery query);
+// Forgets half-seen key presses and the integrated show values, as at program start.
+void resetShowState();
 
 }  // namespace rtr
