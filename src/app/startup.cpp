@@ -2,16 +2,37 @@
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
+#include <IL/il.h>
+#include <glm/gtc/matrix_transform.hpp>
 
+#include <initializer_list>
 #include <iostream>
+#include <string>
+#include <utility>
 
 #include "app/gl_error.h"
 #include "app/globals.h"
+#include "app/input.h"
+#include "app/music.h"
+#include "app/scene_content.h"
+#include "camera/camera.h"
+#include "camera/camera_path.h"
+#include "gpu/particle_system.h"
+#include "gpu/shader_program.h"
+#include "render/frustum.h"
+#include "render/gbuffer.h"
+#include "render/shadow_map.h"
+#include "scene/point_light.h"
+#include "scene/quad.h"
+#include "scene/scene_geometry.h"
+#include "scene/scene_geometry_tess.h"
 #include "util/window.h"
 
 namespace rtr {
 
 namespace {
+
+using Stage = std::pair<GLenum, const char*>;
 
 void printGlString(GLenum name) {
     const GLubyte* text = glGetString(name);
@@ -47,15 +68,219 @@ void setFixedGlState() {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
 }
 
+void registerInput() {
+    glfwSetKeyCallback(mainWindow->window, keyCallback);
+    glfwSetScrollCallback(mainWindow->window, scrollCallback);
+}
+
+void createCameraAndPath() {
+    camera = new Camera(mainWindow->window, 1.0471976f);
+    camera->freeFly = false;
+    camera->speed = 3.0f;
+    cameraPathPoints = loadCameraPath("../Models/maincurve.txt");
+    cameraPath = new CameraPath(cameraPathPoints);
+    projection = glm::perspective(fovy, 4.0f / 3.0f, nearPlane, farPlane);
+    extractFrustumPlanes(projection * camera->viewMatrix());
+}
+
+// Compiles and links one program from "../Shader/" + base name + suffix per stage, and
+// makes it current so its slots and one-time values can follow.
+ShaderProgram* buildProgram(const std::string& baseName, std::initializer_list<Stage> stages) {
+    auto* program = new ShaderProgram();
+    for (const Stage& stage : stages) {
+        program->addShader(stage.first, "../Shader/" + baseName + stage.second);
+    }
+    program->link();
+    program->use();
+    return program;
+}
+
+ShaderProgram* buildVertexFragmentProgram(const std::string& baseName) {
+    return buildProgram(baseName, {{GL_VERTEX_SHADER, ".vert"}, {GL_FRAGMENT_SHADER, ".frag"}});
+}
+
+void fill(const ShaderProgram& program, GLint& slot, const char* name) {
+    slot = ShaderProgram::uniformLocation(program.program, name);
+}
+
+void buildGeometryPrograms() {
+    ShaderProgram& geom = *(deferredGeomProgram = buildVertexFragmentProgram("deferredGeom"));
+    fill(geom, geom.projectionMatrix, "projectionMatrix");
+    fill(geom, geom.modelViewMatrix, "modelViewMatrix");
+    fill(geom, geom.far, "far");
+    fill(geom, geom.near, "near");
+    fill(geom, geom.debug, "debug");
+    fill(geom, geom.overrideColor, "overrideColor");
+    glUniform1f(geom.near, nearPlane);
+    glUniform1f(geom.far, farPlane);
+
+    ShaderProgram& displace = *(displaceShaderProgram = buildProgram(
+        "displaceShader", {{GL_VERTEX_SHADER, ".vert"}, {GL_TESS_CONTROL_SHADER, ".tcs"},
+                           {GL_TESS_EVALUATION_SHADER, ".tes"}, {GL_FRAGMENT_SHADER, ".frag"}}));
+    fill(displace, displace.modelViewMatrix, "modelViewMatrix");
+    fill(displace, displace.inverseView, "inverseViewMatrix");
+    fill(displace, displace.gEyeWorldPos, "gEyeWorldPos");
+    fill(displace, displace.gVP, "gVP");
+    fill(displace, displace.gDispFactor, "gDispFactor");
+    fill(displace, displace.far, "far");
+    fill(displace, displace.near, "near");
+    fill(displace, displace.debug, "debug");
+    fill(displace, displace.LoD, "LoD");
+    glUniform1f(displace.far, farPlane);
+    glUniform1f(displace.near, nearPlane);
+}
+
+void buildLightPrograms() {
+    ShaderProgram& stencil =
+        *(deferredStencilProgram = buildVertexFragmentProgram("deferredStencil"));
+    fill(stencil, stencil.mvpMatrix, "mvpMatrix");
+
+    ShaderProgram& light = *(deferredLightProgram = buildVertexFragmentProgram("deferredLight"));
+    fill(light, light.gPosition, "gPosition");
+    fill(light, light.gNormal, "gNormal");
+    fill(light, light.gAlbedo, "gAlbedo");
+    fill(light, light.gSSAO, "gSSAO");
+    fill(light, light.screensize, "screensize");
+    fill(light, light.mvpMatrix, "mvpMatrix");
+    fill(light, light.lightPosition, "lightPosition");
+    fill(light, light.lightColor, "lightColor");
+    fill(light, light.lightIntensity, "lightIntensity");
+    fill(light, light.attenuationFactors, "attenuationFactors");
+    fill(light, light.useSSAO, "useSSAO");
+    fill(light, light.gShadowMap, "gShadowMap");
+    fill(light, light.inverseView, "inverseView");
+    fill(light, light.useShadowMap, "useShadowMap");
+
+    // Built for debugging light placement; never made current.
+    lightGeomProgram = new ShaderProgram();
+    lightGeomProgram->addShader(GL_VERTEX_SHADER, "../Shader/lightGeom.vert");
+    lightGeomProgram->addShader(GL_FRAGMENT_SHADER, "../Shader/lightGeom.frag");
+    lightGeomProgram->link();
+}
+
+void buildHdrPassAndQuad() {
+    ShaderProgram& hdr = *(hdrShaderProgram = buildVertexFragmentProgram("hdrShader"));
+    fill(hdr, hdr.mvpMatrix, "mvpMatrix");
+    fill(hdr, hdr.colorTexture, "colorTexture");
+    fill(hdr, hdr.gamma, "gamma");
+    fill(hdr, hdr.exposure, "exposure");
+    fill(hdr, hdr.useHDR, "useHDR");
+    hdrQuad = new scene::Quad(glm::mat4(1.0f), hdrShaderProgram);
+}
+
+void buildSsaoPassAndQuad() {
+    ShaderProgram& ssao = *(ssaoShaderProgram = buildVertexFragmentProgram("ssaoShader"));
+    fill(ssao, ssao.mvpMatrix, "mvpMatrix");
+    fill(ssao, ssao.projectionMatrix, "projectionMatrix");
+    fill(ssao, ssao.kernelSamples, "kernelSamples");
+    fill(ssao, ssao.radius, "radius");
+    fill(ssao, ssao.occlusionPower, "occlusionPower");
+    fill(ssao, ssao.kernelSize, "kernelSize");
+    fill(ssao, ssao.screensize, "screensize");
+    fill(ssao, ssao.gPositionDepth, "gPositionDepth");
+    fill(ssao, ssao.gNormal, "gNormal");
+    fill(ssao, ssao.noise, "noise");
+    glUniform1f(ssao.radius, 0.5f);
+    glUniform1f(ssao.kernelSize, 8.0f);
+    // The G-buffer is always 1024 x 768, whatever the window is.
+    glUniform2f(ssao.screensize, 1024.0f, 768.0f);
+    glUniform1i(ssao.gPositionDepth, 0);
+    glUniform1i(ssao.gNormal, 1);
+    glUniform1i(ssao.noise, 2);
+    glUniform1f(ssao.occlusionPower, 1.5f);
+    ssaoQuad = new scene::Quad(glm::mat4(1.0f), ssaoShaderProgram);
+}
+
+void buildShadowPass() {
+    ShaderProgram& shadow = *(shadowMapProgram = buildProgram(
+        "shadowMap", {{GL_VERTEX_SHADER, ".vert"}, {GL_GEOMETRY_SHADER, ".geom"},
+                      {GL_FRAGMENT_SHADER, ".frag"}}));
+    fill(shadow, shadow.lightPos, "lightPos");
+    fill(shadow, shadow.mMatrix, "mMatrix");
+    setUpShadowMapping(shadow);
+}
+
+void buildParticleSystem() {
+    auto* update = new ShaderProgram();
+    update->addShader(GL_VERTEX_SHADER, "../Shader/PassParticle.vert");
+    update->addShader(GL_GEOMETRY_SHADER, "../Shader/TransformParticle.geom");
+    update->linkTransformFeedback(true);
+    update->use();
+    fill(*update, update->deltaT, "deltaT");
+    particleUpdateProgram = update;
+
+    auto* draw = new ShaderProgram();
+    draw->addShader(GL_VERTEX_SHADER, "../Shader/PassCopy.vert");
+    draw->addShader(GL_GEOMETRY_SHADER, "../Shader/ParticleTex.geom");
+    draw->addShader(GL_FRAGMENT_SHADER, "../Shader/ParticleDraw.frag");
+    draw->linkTransformFeedback(false);
+    draw->use();
+    glUniform1f(ShaderProgram::uniformLocation(draw->program, "gBillboardSize"), 0.2f);
+    particleDrawProgram = draw;
+
+    particleSystem = new ParticleSystem(glm::vec3(-0.1f, 1.7f, -2.9f));
+    loadParticleTexture("../Models/particle.png");
+    particleSystem->initBuffers();
+    particleSystems.push_back(particleSystem);
+}
+
+template <typename T>
+void deleteAll(const std::vector<T*>& objects) {
+    for (T* object : objects) {
+        delete object;  // deleting null is a no-op
+    }
+}
+
 }  // namespace
 
 void startUp() {
     createWindowAndContext();
     loadGlEntryPoints();
     setFixedGlState();
+    registerInput();
+    createCameraAndPath();
+    ilInit();
+    gBuffer = new GBuffer();
+    buildGeometryPrograms();
+    createStaticModels();
+    loadFaceTextures();
+    createTessellatedModels();
+    buildLightPrograms();
+    createSpheres();
+    createPointLights();
+    buildHdrPassAndQuad();
+    buildSsaoPassAndQuad();
+    buildShadowPass();
+    buildParticleSystem();
+    startMusic();
 }
 
 void shutDown() {
+    delete camera;
+    delete vesselTess;
+    deleteAll(sceneModels);
+    deleteAll(rolls);
+    delete wallModel;
+    for (scene::SceneGeometryTess* wall :
+         {wallDoorTess, wallLaufbandTess, wallLittleRoomTess, wallNonDoorTess, wallVesselTess}) {
+        delete wall;
+    }
+    for (ShaderProgram* program : {deferredGeomProgram, displaceShaderProgram,
+                                   deferredStencilProgram, deferredLightProgram,
+                                   lightGeomProgram, shadowMapProgram}) {
+        delete program;
+    }
+    for (scene::SceneGeometry* sphere : {stencilSphere, lightSphere, lightGeomSphere, lampSphere}) {
+        delete sphere;
+    }
+    delete hdrQuad;
+    delete hdrShaderProgram;
+    delete ssaoQuad;
+    delete ssaoShaderProgram;
+    deleteAll(cameraPathPoints);
+    delete cameraPath;
+    delete gBuffer;
+    // Last: every deletion above still needs the context the window owns.
     delete mainWindow;
 }
 
