@@ -37,9 +37,9 @@ void expectNear(const glm::vec3& actual, const glm::vec3& expected, float tolera
     EXPECT_NEAR(actual.z, expected.z, tolerance);
 }
 
-TEST(Camera, StartsAtOriginLookingDownMinusZInFreeFly) {
+TEST(Camera, StartsAtOriginAndLooksAlongItsMinusZAxis) {
     GLFWwindow* const window = reinterpret_cast<GLFWwindow*>(0x1);
-    const rtr::Camera camera(window, 0.5f);
+    rtr::Camera camera(window, 0.5f);
     EXPECT_EQ(camera.window, window);
     EXPECT_EQ(camera.position, glm::vec3(0.0f));
     EXPECT_FLOAT_EQ(camera.fov, 0.5f);
@@ -48,17 +48,13 @@ TEST(Camera, StartsAtOriginLookingDownMinusZInFreeFly) {
     EXPECT_FLOAT_EQ(camera.speed, 2.0f);
     EXPECT_TRUE(camera.freeFly);
     expectNear(viewSpace(camera, glm::vec3(0.0f, 0.0f, -4.0f)), glm::vec3(0.0f, 0.0f, -4.0f));
-}
 
-TEST(Camera, ViewMatrixPutsWhatTheCameraFacesOnItsMinusZAxis) {
-    ScriptedCamera camera;
     camera.position = glm::vec3(2.6f, 0.8f, 1.41f);
     camera.yaw = 90.0f;  // the show's opening pose looks along +x
     expectNear(viewSpace(camera, camera.position + glm::vec3(3.0f, 0.0f, 0.0f)),
                glm::vec3(0.0f, 0.0f, -3.0f));
-    // Positive pitch looks down.
     camera.yaw = 0.0f;
-    camera.pitch = 30.0f;
+    camera.pitch = 30.0f;  // positive pitch looks down
     const glm::vec3 below = camera.position + glm::vec3(0.0f, -0.5f, -0.8660254f);
     expectNear(viewSpace(camera, below), glm::vec3(0.0f, 0.0f, -1.0f));
 }
@@ -124,7 +120,7 @@ TEST(Camera, ScriptedModeIgnoresKeysAndMouseAndKeepsTheCursor) {
     EXPECT_EQ(camera.cursor, glm::dvec2(40.0, 25.0));
 }
 
-TEST(Camera, LookTurnsByATenthDegreePerCursorUnitAndResetsTheCursor) {
+TEST(Camera, LookTurnsATenthDegreePerCursorUnitAndClampsPitchAt85) {
     ScriptedCamera camera;
     camera.cursor = glm::dvec2(100.0, 50.0);
     camera.look();
@@ -132,10 +128,7 @@ TEST(Camera, LookTurnsByATenthDegreePerCursorUnitAndResetsTheCursor) {
     EXPECT_FLOAT_EQ(camera.pitch, 5.0f);
     EXPECT_EQ(camera.cursor, glm::dvec2(0.0, 0.0));
     EXPECT_EQ(camera.cursorResets, 1);
-}
 
-TEST(Camera, PitchClampsAtPlusMinus85UntilTheMouseReverses) {
-    ScriptedCamera camera;
     camera.cursor = glm::dvec2(0.0, 2000.0);
     camera.look();
     EXPECT_FLOAT_EQ(camera.pitch, 85.0f);
