@@ -1,6 +1,7 @@
 // Runs the real demo binary under the test X server and drives it like a person would.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/process.h"
@@ -56,6 +57,83 @@ TEST(DemoProgram, EndsWhenTheWindowManagerAsksItToClose) {
     const auto result = runDemoWith(box, std::string(LUMAVEX_SEND_WM_DELETE) + " $wid");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
     EXPECT_EQ(result.output.find("General GL Error Checking"), std::string::npos)
+        << result.output;
+}
+
+const char* const kPressEscape = "xdotool windowfocus --sync $wid; xdotool key --delay 50 Escape";
+
+std::size_t countOf(const std::string& text, const std::string& piece) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(piece); at != std::string::npos;
+         at = text.find(piece, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST(DemoProgram, StartUpReportsLoadingInItsFixedOrder) {
+    testsupport::ProgramSandbox box;
+    const auto result = runDemoWith(box, kPressEscape);
+    const std::string& out = result.output;
+    EXPECT_EQ(result.exitStatus, 0) << out;
+    const std::size_t wall = out.find("### Reading file/model (../Models/wall_v1.dae):");
+    const std::size_t face = out.find("### Reading file/model (../Models/iloFace.dae):");
+    const std::size_t awake = out.find("  Ilo: Awake-Texture loaded.\n");
+    const std::size_t vessel = out.rfind("### Reading file/model (../Models/vessel_v1.dae):");
+    const std::size_t sphere = out.find("### Reading file/model (../Models/sphere18.dae):");
+    const std::size_t music = out.find(">>> Load Music\n");
+    ASSERT_NE(wall, std::string::npos) << out;
+    EXPECT_LT(wall, face);
+    EXPECT_LT(face, awake);
+    EXPECT_LT(awake, vessel);
+    EXPECT_LT(vessel, sphere);
+    EXPECT_LT(sphere, music);
+    EXPECT_NE(music, std::string::npos) << out;
+    EXPECT_EQ(countOf(out, "  Ilo: Awake-Texture loaded."), 1u);
+    EXPECT_EQ(countOf(out, "### Reading file/model (../Models/roll.dae):"), 10u);
+    EXPECT_EQ(countOf(out, "### Reading file/model (../Models/sphere18.dae):"), 4u);
+    EXPECT_EQ(countOf(out, "Assimp-Error"), 0u) << out;
+    EXPECT_EQ(out.find("ERROR ShadowMapFBO"), std::string::npos);
+    EXPECT_EQ(out.find("General GL Error Checking"), std::string::npos) << out;
+}
+
+TEST(DemoProgram, MissingModelOrCurveFileDoesNotStopStartUp) {
+    testsupport::ProgramSandbox box;
+    std::filesystem::remove(box.modelDir() / "door_v1.dae");
+    std::filesystem::remove(box.modelDir() / "maincurve.txt");
+    const auto result = runDemoWith(box, kPressEscape);
+    EXPECT_EQ(result.exitStatus, 0) << result.output;
+    EXPECT_NE(result.output.find("  Assimp-Error: parsing file (../Models/door_v1.dae) failed: "),
+              std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find(">>> Load Music"), std::string::npos);
+}
+
+// A program that cannot start must say why and end with status 255 at once, without waiting
+// for a key when nobody is at the terminal.
+testsupport::ProcessResult runWithout(const std::string& relativeFile) {
+    testsupport::ProgramSandbox box;
+    std::filesystem::remove(box.runDir().parent_path() / relativeFile);
+    return runShell("cd " + shellQuote(box.runDir().string()) + " && timeout 120 " +
+                    shellQuote(LUMAVEX_BINARY));
+}
+
+TEST(DemoProgram, MissingShaderTextureOrMusicFileStopsStartUp) {
+    auto result = runWithout("Shader/deferredLight.frag");
+    EXPECT_EQ(result.exitStatus, 255);
+    EXPECT_NE(result.output.find("Failed to open shader file\n"), std::string::npos)
+        << result.output;
+
+    result = runWithout("Models/ilo_eyes_02.png");
+    EXPECT_EQ(result.exitStatus, 255);
+    EXPECT_NE(result.output.find(
+                  "DevIL Error: Could not load image, path: ../Models/ilo_eyes_02.png\n"),
+              std::string::npos)
+        << result.output;
+
+    result = runWithout("Models/Sound/Corvale_-_This_Whole_World_Loves_Me_Instrumental.mp3");
+    EXPECT_EQ(result.exitStatus, 255);
+    EXPECT_NE(result.output.find(">>> Load Music\nFMOD error: ("), std::string::npos)
         << result.output;
 }
 
