@@ -246,16 +246,6 @@ TEST_F(ShowUpdate, MusicStateAtItsMoments) {
     EXPECT_EQ(volume(), 0.0f);
 }
 
-TEST_F(ShowUpdate, StallOverTheMiddleWindowKeepsAllElevenLights) {
-    playUntil(7.9);
-    frameAt(15.5);
-    playUntil(20.0);
-    ASSERT_EQ(pointLights.size(), 11u);
-    EXPECT_EQ(pointLights[7], lights[7].get());
-    EXPECT_EQ(pointLights[8], lights[8].get());
-    EXPECT_GE(pointLights[8]->intensity, 5.0f);
-}
-
 TEST_F(ShowUpdate, FreeFlyKeepsTheCameraAndTheScriptTakesItBackAtOnce) {
     playUntil(17.5);
     camera->freeFly = true;
