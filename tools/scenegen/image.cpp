@@ -24,6 +24,10 @@ glm::vec3 Image::rgb(int x, int y) const {
 }
 
 glm::vec3 Image::sample(glm::vec2 uv) const {
+    if (!std::isfinite(uv.x) || !std::isfinite(uv.y)) {
+        return rgb(0, 0);
+    }
+    uv -= glm::floor(uv);
     const float fx = uv.x * width - 0.5f;
     const float fy = (1.0f - uv.y) * height - 0.5f;
     const int x0 = static_cast<int>(std::floor(fx)), y0 = static_cast<int>(std::floor(fy));

@@ -419,10 +419,13 @@ Mesh iloHeadMesh() {
 Mesh iloFaceMesh() {
     // Screen on the flat front of the head; the texture's left edge at Ilo's right (-x), so
     // the face reads the right way round for whoever he looks at.
+    const vec2 size(0.17f, 0.084f);
+    Surface face = atlas::iloFace();
+    face.tile = size;
+    Mesh local;
+    addRect(local, {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, size, face, 0.03f);
     Mesh m;
-    const float y0 = L::iloHeadTop - 0.06f - 0.042f;
-    addRect(m, {-0.085f, y0, 0.0915f}, {1, 0, 0}, {0, 1, 0}, {0.17f, 0.084f}, atlas::iloFace(),
-            0.03f);
+    m.append(local, translation({-0.5f * size.x, L::iloHeadTop - 0.06f - 0.5f * size.y, 0.0915f}));
     return m;
 }
 

@@ -14,10 +14,12 @@ namespace {
 using glm::vec2;
 using glm::vec3;
 
+// Faces map a little inside their rectangle, so filtering never pulls in the neighbour's
+// colour along the edges.
 Surface region(vec2 origin, vec2 size, vec2 tile) {
     Surface s;
-    s.uvOrigin = origin;
-    s.uvSize = size;
+    s.uvOrigin = origin + 0.02f * size;
+    s.uvSize = 0.96f * size;
     s.tile = tile;
     return s;
 }
@@ -46,9 +48,9 @@ vec3 brushed(vec2 p, vec3 base, std::uint32_t seed) {
 // Painted metal with wear: darker blotches and a few bright scratches.
 vec3 paintedMetal(vec2 p, vec3 paint, std::uint32_t seed) {
     const float grime = fbm(p * 6.0f, 6, 4, seed);
-    const float scratch = std::max(0.0f, noise(vec2(p.x * 40.0f, p.y * 3.0f), 40, seed + 9));
+    const float scuff = std::max(0.0f, noise(vec2(p.x * 4.0f, p.y * 48.0f), 4, seed + 9));
     vec3 c = paint * (0.92f + 0.18f * grime);
-    return glm::mix(c, vec3(0.55f, 0.55f, 0.57f), smooth01(0.55f, 0.7f, scratch) * 0.5f);
+    return glm::mix(c, vec3(0.5f, 0.5f, 0.52f), smooth01(0.5f, 0.75f, scuff) * 0.25f);
 }
 
 // Distance to the nearest multiple of `step`.
