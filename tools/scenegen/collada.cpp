@@ -52,8 +52,8 @@ void images(std::ostringstream& out, const MaterialTextures& t) {
     out << "  <library_images>\n";
     for (const std::string* name : {&t.diffuse, &t.displacement}) {
         if (!name->empty()) {
-            out << "    <image id=\"" << *name << "\" name=\"" << *name << "\"><init_from>"
-                << *name << "</init_from></image>\n";
+            out << "    <image id=\"" << *name << "\" name=\"" << *name << "\"><init_from>" << *name
+                << "</init_from></image>\n";
         }
     }
     out << "  </library_images>\n";

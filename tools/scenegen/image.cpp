@@ -49,7 +49,8 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     }
 }
 
-void chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& body) {
+void chunk(std::vector<std::uint8_t>& out, const char* type,
+           const std::vector<std::uint8_t>& body) {
     put32(out, static_cast<std::uint32_t>(body.size()));
     const std::size_t start = out.size();
     out.insert(out.end(), type, type + 4);
@@ -104,7 +105,8 @@ Image decodePng(const std::vector<std::uint8_t>& bytes) {
     if (bytes.size() < 33) {
         throw std::runtime_error("not a PNG");
     }
-    const int width = static_cast<int>(get32(bytes, 16)), height = static_cast<int>(get32(bytes, 20));
+    const int width = static_cast<int>(get32(bytes, 16)),
+              height = static_cast<int>(get32(bytes, 20));
     const int channels = bytes[25] == 6 ? 4 : 3;
     std::vector<std::uint8_t> packed;
     for (std::size_t at = 8; at + 8 <= bytes.size();) {
@@ -117,7 +119,8 @@ Image decodePng(const std::vector<std::uint8_t>& bytes) {
     const std::size_t stride = static_cast<std::size_t>(width) * channels;
     std::vector<std::uint8_t> raw((stride + 1) * height);
     uLongf rawSize = static_cast<uLongf>(raw.size());
-    if (uncompress(raw.data(), &rawSize, packed.data(), static_cast<uLong>(packed.size())) != Z_OK) {
+    if (uncompress(raw.data(), &rawSize, packed.data(), static_cast<uLong>(packed.size())) !=
+        Z_OK) {
         throw std::runtime_error("broken PNG data");
     }
     Image image(width, height, channels);

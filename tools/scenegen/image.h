@@ -13,7 +13,7 @@ namespace scenegen {
 struct Image {
     int width = 0;
     int height = 0;
-    int channels = 3;  // 3: RGB, 4: RGBA
+    int channels = 3;         // 3: RGB, 4: RGBA
     std::vector<float> data;  // rows top first, channels interleaved
 
     Image() = default;

@@ -45,8 +45,12 @@ Hole doorwayHole(float from, float sign) {
 }
 
 // Base planes sit behind the room faces by the displacement of the flat panels.
-float behindPlus(float face) { return face + L::wallBaseOffset; }
-float behindMinus(float face) { return face - L::wallBaseOffset; }
+float behindPlus(float face) {
+    return face + L::wallBaseOffset;
+}
+float behindMinus(float face) {
+    return face - L::wallBaseOffset;
+}
 
 Mesh wallDoor() {
     Mesh m;
@@ -58,24 +62,36 @@ Mesh wallDoor() {
 
 Mesh wallNonDoor() {
     Mesh m;
-    addWall(m, {{1, 0, 0}, behindMinus(L::roomMinX), -(L::roomMaxZ + L::wallOverlap),
-                -(L::roomMinZ - L::wallOverlap), {}},
+    addWall(m,
+            {{1, 0, 0},
+             behindMinus(L::roomMinX),
+             -(L::roomMaxZ + L::wallOverlap),
+             -(L::roomMinZ - L::wallOverlap),
+             {}},
             atlas::wall());
     return m;
 }
 
 Mesh wallLaufband() {
     Mesh m;
-    addWall(m, {{0, 0, -1}, behindPlus(L::roomMaxZ), -(L::roomMaxX + L::wallOverlap),
-                -(L::roomMinX - L::wallOverlap), {}},
+    addWall(m,
+            {{0, 0, -1},
+             behindPlus(L::roomMaxZ),
+             -(L::roomMaxX + L::wallOverlap),
+             -(L::roomMinX - L::wallOverlap),
+             {}},
             atlas::wall());
     return m;
 }
 
 Mesh wallVessel() {
     Mesh m;
-    addWall(m, {{0, 0, 1}, behindMinus(L::roomMinZ), L::roomMinX - L::wallOverlap,
-                L::roomMaxX + L::wallOverlap, {}},
+    addWall(m,
+            {{0, 0, 1},
+             behindMinus(L::roomMinZ),
+             L::roomMinX - L::wallOverlap,
+             L::roomMaxX + L::wallOverlap,
+             {}},
             atlas::wall());
     return m;
 }
@@ -105,7 +121,8 @@ Mesh wallShadowSlabs() {
     addBox(m, {x0 - t, lo, z0 - t}, {x0, hi, z1 + t}, s);
     addBox(m, {x0, lo, z1}, {x1, hi, z1 + t}, s);
     addBox(m, {x0, lo, z0 - t}, {x1, hi, z0}, s);
-    addBox(m, {L::littleMaxX, lo, L::littleMinZ - t}, {L::littleMaxX + t, hi, L::littleMaxZ + t}, s);
+    addBox(m, {L::littleMaxX, lo, L::littleMinZ - t}, {L::littleMaxX + t, hi, L::littleMaxZ + t},
+           s);
     addBox(m, {x1 + t, lo, L::littleMinZ - t}, {L::littleMaxX, hi, L::littleMinZ}, s);
     addBox(m, {x1 + t, lo, L::littleMaxZ}, {L::littleMaxX, hi, L::littleMaxZ + t}, s);
     return m;
@@ -192,8 +209,8 @@ void addRamp(Mesh& m, float x0, float x1, float footZ, float topZ) {
         const vec3 n(facesPlusX ? 1.0f : -1.0f, 0.0f, 0.0f);
         const vec3 a(x, 0.0f, footZ), b(x, 0.0f, topZ), c(x, L::deckTop, topZ);
         auto uv = [&](vec3 p) {
-            return side.uvOrigin + side.uvSize * vec2((footZ - p.z) / (footZ - topZ),
-                                                      p.y / L::deckTop);
+            return side.uvOrigin +
+                   side.uvSize * vec2((footZ - p.z) / (footZ - topZ), p.y / L::deckTop);
         };
         const auto ia = m.add({a, n, uv(a)}), ib = m.add({b, n, uv(b)}), ic = m.add({c, n, uv(c)});
         facesPlusX ? m.triangle(ia, ib, ic) : m.triangle(ia, ic, ib);
@@ -261,9 +278,11 @@ Mesh conveyorMesh() {
     addHousing(m, zFront, L::roomMaxZ + L::wallBaseOffset, false);
     // Bed plates bridging from the housings to the first and last roll.
     const float t = L::tunnelHalfWidth;
-    addBox(m, {-t, L::beltTop - 0.03f, zBack}, {t, L::beltTop, L::firstRollZ - 0.07f}, atlas::conveyorBed());
+    addBox(m, {-t, L::beltTop - 0.03f, zBack}, {t, L::beltTop, L::firstRollZ - 0.07f},
+           atlas::conveyorBed());
     const float lastRoll = L::firstRollZ + L::rollSpacing * (L::rollCount - 1);
-    addBox(m, {-t, L::beltTop - 0.03f, lastRoll + 0.07f}, {t, L::beltTop, zFront}, atlas::conveyorBed());
+    addBox(m, {-t, L::beltTop - 0.03f, lastRoll + 0.07f}, {t, L::beltTop, zFront},
+           atlas::conveyorBed());
     // Strip curtain inside the front tunnel, where the blocks leave the room.
     addRect(m, {t, L::beltTop, 2.5f}, {-1, 0, 0}, {0, 1, 0}, {2.0f * t, L::tunnelTop - L::beltTop},
             atlas::stripCurtain());
@@ -279,8 +298,8 @@ Mesh conveyorMesh() {
 Mesh rollMesh() {
     Mesh local;
     const float h = L::rollHalfLength, r = L::rollRadius;
-    addLathe(local, {{0.0f, -h - 0.02f}, {0.012f, -h - 0.02f}, {0.012f, -h}, {r - 0.005f, -h}},
-             20, atlas::rollCap());
+    addLathe(local, {{0.0f, -h - 0.02f}, {0.012f, -h - 0.02f}, {0.012f, -h}, {r - 0.005f, -h}}, 20,
+             atlas::rollCap());
     addLathe(local, {{r - 0.005f, -h}, {r, -h + 0.005f}, {r, h - 0.005f}, {r - 0.005f, h}}, 20,
              atlas::rollSteel());
     addLathe(local, {{r - 0.005f, h}, {0.012f, h}, {0.012f, h + 0.02f}, {0.0f, h + 0.02f}}, 20,
@@ -292,9 +311,10 @@ Mesh rollMesh() {
 
 Mesh graniteMesh() {
     Mesh local;
-    addRoundedBox(local, {L::graniteHalfWidth, 0.5f * L::graniteHeight,
-                          0.5f * (L::graniteMaxZ - L::graniteMinZ)},
-                  0.012f, 2, atlas::granite());
+    addRoundedBox(
+        local,
+        {L::graniteHalfWidth, 0.5f * L::graniteHeight, 0.5f * (L::graniteMaxZ - L::graniteMinZ)},
+        0.012f, 2, atlas::granite());
     Mesh m;
     m.append(local, translation({0.0f, L::beltTop - L::graniteLift + 0.5f * L::graniteHeight,
                                  0.5f * (L::graniteMinZ + L::graniteMaxZ)}));
@@ -349,7 +369,7 @@ Mesh cageLampMesh() {
     addCylinder(eye, 0.014f, -0.016f, 0.016f, 12, atlas::cageBrass());
     m.append(eye, rotationZ(0.5f * pi));
     addCylinder(m, 0.007f, -0.43f, -0.01f, 10, atlas::cageBrass());
-    const std::vector<vec2> shade = {{0.17f, -0.53f}, {0.16f, -0.5f}, {0.125f, -0.465f},
+    const std::vector<vec2> shade = {{0.17f, -0.53f},  {0.16f, -0.5f},  {0.125f, -0.465f},
                                      {0.07f, -0.435f}, {0.03f, -0.42f}, {0.0f, -0.415f}};
     addLathe(m, shade, 32, atlas::cageShadeOutside());
     std::vector<vec2> inner;
@@ -391,9 +411,9 @@ Mesh iloBodyMesh() {
     }
     hull.back().x = 0.0f;
     addLathe(m, hull, 32, atlas::iloWhite());
-    addLathe(m, {{0.0f, L::iloBodyBottom}, {0.05f, L::iloBodyBottom}, {0.058f, -0.06f},
-                 {0.05f, -0.05f}},
-             24, atlas::iloJoint());
+    addLathe(
+        m, {{0.0f, L::iloBodyBottom}, {0.05f, L::iloBodyBottom}, {0.058f, -0.06f}, {0.05f, -0.05f}},
+        24, atlas::iloJoint());
     Mesh glow;
     addCylinder(glow, 0.035f, -0.001f, 0.0f, 20, atlas::iloGlow());
     m.append(glow, translation({0.0f, L::iloBodyBottom, 0.0f}));

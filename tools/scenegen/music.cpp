@@ -15,11 +15,13 @@ constexpr double twoPi = 6.283185307179586;
 constexpr double beat = 60.0 / musicBeatsPerMinute;
 constexpr double bar = 4.0 * beat;
 
-double midiHz(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+double midiHz(int note) {
+    return 440.0 * std::pow(2.0, (note - 69) / 12.0);
+}
 
 // Stereo mix that wraps around: whatever rings past the end sounds at the start.
 class Mix {
-public:
+  public:
     Mix() : left(musicFrames, 0.0f), right(musicFrames, 0.0f) {}
     void add(long frame, float value, float pan) {
         const long i = ((frame % musicFrames) + musicFrames) % musicFrames;
@@ -31,7 +33,7 @@ public:
 
 // Band-limited single-cycle waves, read with linear interpolation.
 class Wave {
-public:
+  public:
     template <typename Harmonic>
     Wave(int harmonics, Harmonic amplitude) {
         for (std::size_t i = 0; i < table.size(); ++i) {
@@ -49,7 +51,7 @@ public:
         return table[i] + t * (table[(i + 1) % table.size()] - table[i]);
     }
 
-private:
+  private:
     std::array<float, 2048> table{};
 };
 
@@ -68,21 +70,22 @@ const Wave& round() {
 
 // Deterministic white noise.
 class Noise {
-public:
+  public:
     float next() {
         state = state * 1664525u + 1013904223u;
         return static_cast<float>(state >> 8) / 8388608.0f - 1.0f;
     }
 
-private:
+  private:
     std::uint32_t state = 12345u;
 };
 
-long frameAt(double seconds) { return std::lround(seconds * musicSampleRate); }
+long frameAt(double seconds) {
+    return std::lround(seconds * musicSampleRate);
+}
 
 // Attack, decay to a sustain level while held, release after `held` seconds.
-float envelope(double t, double held, double attack, double decay, double sustain,
-               double release) {
+float envelope(double t, double held, double attack, double decay, double sustain, double release) {
     double level;
     if (t < attack) {
         level = t / attack;
@@ -188,27 +191,37 @@ struct Note {
 };
 
 enum Chord { C, G, Am, F, Em };
-const std::array<Chord, musicBars> chords = {C, G, Am, F, C, G, Am, F, Am, F, C, G,
-                                             Am, F, C, G, F, G, Em, Am, F, G, C, G};
+const std::array<Chord, musicBars> chords = {C,  G, Am, F, C, G, Am, F,  Am, F, C, G,
+                                             Am, F, C,  G, F, G, Em, Am, F,  G, C, G};
 
 int root(Chord c) {
     switch (c) {
-        case C: return 36;
-        case G: return 43;
-        case Am: return 45;
-        case F: return 41;
-        case Em: return 40;
+        case C:
+            return 36;
+        case G:
+            return 43;
+        case Am:
+            return 45;
+        case F:
+            return 41;
+        case Em:
+            return 40;
     }
     return 36;
 }
 
 std::array<int, 3> voicing(Chord c) {
     switch (c) {
-        case C: return {60, 64, 67};
-        case G: return {59, 62, 67};
-        case Am: return {60, 64, 69};
-        case F: return {60, 65, 69};
-        case Em: return {59, 64, 67};
+        case C:
+            return {60, 64, 67};
+        case G:
+            return {59, 62, 67};
+        case Am:
+            return {60, 64, 69};
+        case F:
+            return {60, 65, 69};
+        case Em:
+            return {59, 64, 67};
     }
     return {60, 64, 67};
 }

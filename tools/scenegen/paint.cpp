@@ -28,7 +28,9 @@ glm::vec2 gradient(int x, int y, int period, std::uint32_t seed) {
     return {std::cos(a), std::sin(a)};
 }
 
-float fade(float t) { return t * t * t * (t * (t * 6.0f - 15.0f) + 10.0f); }
+float fade(float t) {
+    return t * t * t * (t * (t * 6.0f - 15.0f) + 10.0f);
+}
 
 }  // namespace
 

@@ -31,7 +31,7 @@ std::vector<glm::mat4> lampMatrices() {
     auto lamp = [](vec3 p, float angle) {
         return glm::rotate(glm::translate(glm::mat4(1.0f), p), angle, vec3(0, 1, 0));
     };
-    return {lamp({2.6f, 1.65f, -1.9f}, 1.5707964f), lamp({-2.65f, 1.65f, -2.0f}, 4.712389f),
+    return {lamp({2.6f, 1.65f, -1.9f}, 1.5707964f),  lamp({-2.65f, 1.65f, -2.0f}, 4.712389f),
             lamp({-2.65f, 1.65f, 1.42f}, 4.712389f), lamp({-1.8f, 1.65f, -5.0f}, 3.1415927f),
             lamp({1.85f, 1.65f, -5.0f}, 3.1415927f), lamp({-0.02f, 1.65f, 2.67f}, 0.0f)};
 }
@@ -67,7 +67,8 @@ std::vector<Placed> placeSet(const std::vector<Model>& models, double t, bool wi
         if (f == "wall_v1.dae" && withShell) {
             continue;  // the tessellated walls stand for it
         }
-        if (f.rfind("wall", 0) == 0 && f != "wall_v1.dae" && f != "wallLight_v1.dae" && !withShell) {
+        if (f.rfind("wall", 0) == 0 && f != "wall_v1.dae" && f != "wallLight_v1.dae" &&
+            !withShell) {
             continue;
         }
         if (f == "WallLittleRoom.dae" && !withShell) {
@@ -86,7 +87,8 @@ std::vector<Placed> placeSet(const std::vector<Model>& models, double t, bool wi
         } else if (f == "door_v1.dae") {
             placed.push_back({&m, glm::translate(glm::mat4(1.0f), state.door)});
         } else if (f == "GraniteBlock.dae") {
-            placed.push_back({&m, rtr::show::graniteBlockMatrix(static_cast<float>(std::fmod(t * 0.2, 7.0)))});
+            placed.push_back(
+                {&m, rtr::show::graniteBlockMatrix(static_cast<float>(std::fmod(t * 0.2, 7.0)))});
         } else if (f == "iloArmLeft.dae") {
             placed.push_back({&m, ilo.armLeft});
         } else if (f == "iloArmRight.dae") {
@@ -107,25 +109,32 @@ std::vector<Placed> placeSet(const std::vector<Model>& models, double t, bool wi
 }
 
 class Canvas {
-public:
+  public:
     Canvas(int w, int h) : image(w, h), depth(static_cast<std::size_t>(w) * h, -1e30f) {}
 
     // Screen-space triangle (x, y in pixels, z larger = nearer) with per-corner attributes.
     template <typename Shade>
     void triangle(const vec3 p[3], Shade shade) {
-        const float area = (p[1].x - p[0].x) * (p[2].y - p[0].y) - (p[2].x - p[0].x) * (p[1].y - p[0].y);
+        const float area =
+            (p[1].x - p[0].x) * (p[2].y - p[0].y) - (p[2].x - p[0].x) * (p[1].y - p[0].y);
         if (std::fabs(area) < 1e-3f) {
             return;
         }
-        const int x0 = std::max(0, static_cast<int>(std::floor(std::min({p[0].x, p[1].x, p[2].x}))));
-        const int x1 = std::min(image.width - 1, static_cast<int>(std::ceil(std::max({p[0].x, p[1].x, p[2].x}))));
-        const int y0 = std::max(0, static_cast<int>(std::floor(std::min({p[0].y, p[1].y, p[2].y}))));
-        const int y1 = std::min(image.height - 1, static_cast<int>(std::ceil(std::max({p[0].y, p[1].y, p[2].y}))));
+        const int x0 =
+            std::max(0, static_cast<int>(std::floor(std::min({p[0].x, p[1].x, p[2].x}))));
+        const int x1 = std::min(image.width - 1,
+                                static_cast<int>(std::ceil(std::max({p[0].x, p[1].x, p[2].x}))));
+        const int y0 =
+            std::max(0, static_cast<int>(std::floor(std::min({p[0].y, p[1].y, p[2].y}))));
+        const int y1 = std::min(image.height - 1,
+                                static_cast<int>(std::ceil(std::max({p[0].y, p[1].y, p[2].y}))));
         for (int y = y0; y <= y1; ++y) {
             for (int x = x0; x <= x1; ++x) {
                 const vec2 c(x + 0.5f, y + 0.5f);
-                const float w0 = ((p[1].x - c.x) * (p[2].y - c.y) - (p[2].x - c.x) * (p[1].y - c.y)) / area;
-                const float w1 = ((p[2].x - c.x) * (p[0].y - c.y) - (p[0].x - c.x) * (p[2].y - c.y)) / area;
+                const float w0 =
+                    ((p[1].x - c.x) * (p[2].y - c.y) - (p[2].x - c.x) * (p[1].y - c.y)) / area;
+                const float w1 =
+                    ((p[2].x - c.x) * (p[0].y - c.y) - (p[0].x - c.x) * (p[2].y - c.y)) / area;
                 const float w2 = 1.0f - w0 - w1;
                 if (w0 < 0 || w1 < 0 || w2 < 0) {
                     continue;
@@ -179,7 +188,9 @@ vec3 surfaceColour(const TextureMap& textures, const Model& m, vec2 uv, vec3 nor
 constexpr float planScale = 120.0f;  // pixels per metre
 constexpr float planMinX = -3.3f, planMinZ = -5.7f;
 
-vec2 toPlan(vec3 p) { return {(p.x - planMinX) * planScale, (p.z - planMinZ) * planScale}; }
+vec2 toPlan(vec3 p) {
+    return {(p.x - planMinX) * planScale, (p.z - planMinZ) * planScale};
+}
 
 void drawPlanModels(Canvas& canvas, const TextureMap& textures, const std::vector<Placed>& set) {
     const vec3 toLight = glm::normalize(vec3(0.3f, 1.0f, 0.5f));
@@ -198,7 +209,8 @@ void drawPlanModels(Canvas& canvas, const TextureMap& textures, const std::vecto
             }
             canvas.triangle(screen, [&](vec3 w) {
                 const vec2 uv = w.x * v[0]->uv + w.y * v[1]->uv + w.z * v[2]->uv;
-                const vec3 n = normalMatrix * (w.x * v[0]->normal + w.y * v[1]->normal + w.z * v[2]->normal);
+                const vec3 n =
+                    normalMatrix * (w.x * v[0]->normal + w.y * v[1]->normal + w.z * v[2]->normal);
                 return surfaceColour(textures, *placed.model, uv, n, toLight);
             });
         }
@@ -234,16 +246,17 @@ void drawPlanOverlays(Canvas& canvas) {
             if (std::fmod(t, 1.0) < 0.25) {
                 const float yaw = glm::radians(pose->yaw);
                 const vec3 ahead(std::sin(yaw), 0.0f, -std::cos(yaw));
-                canvas.line(p, toPlan(pose->position + 0.35f * ahead), 1.5f, vec3(1.0f, 0.6f, 0.0f));
+                canvas.line(p, toPlan(pose->position + 0.35f * ahead), 1.5f,
+                            vec3(1.0f, 0.6f, 0.0f));
             }
         }
     }
     const vec3 lights[11][2] = {
-        {{0.5f, 0.1f, 0.0f}, {1.0f, 1.0f, 0.5f}},   {{2.6f, 1.65f, -1.9f}, {1.0f, 0.2f, 0.0f}},
+        {{0.5f, 0.1f, 0.0f}, {1.0f, 1.0f, 0.5f}},     {{2.6f, 1.65f, -1.9f}, {1.0f, 0.2f, 0.0f}},
         {{-2.65f, 1.65f, -2.0f}, {1.0f, 0.2f, 0.0f}}, {{-2.65f, 1.65f, 1.42f}, {1.0f, 0.2f, 0.0f}},
-        {{-1.8f, 1.65f, -5.0f}, {1.0f, 0.2f, 0.0f}}, {{1.85f, 1.65f, -5.0f}, {1.0f, 0.2f, 0.0f}},
+        {{-1.8f, 1.65f, -5.0f}, {1.0f, 0.2f, 0.0f}},  {{1.85f, 1.65f, -5.0f}, {1.0f, 0.2f, 0.0f}},
         {{-0.02f, 1.65f, 2.67f}, {1.0f, 0.2f, 0.0f}}, {{3.8f, 1.0f, 1.5f}, {0.8f, 0.8f, 1.0f}},
-        {{3.8f, 0.5f, 1.4f}, {0.0f, 0.2f, 1.0f}},    {{0.0f, 0.75f, 2.3f}, {0.8f, 0.1f, 0.0f}},
+        {{3.8f, 0.5f, 1.4f}, {0.0f, 0.2f, 1.0f}},     {{0.0f, 0.75f, 2.3f}, {0.8f, 0.1f, 0.0f}},
         {{0.0f, 0.75f, -1.6f}, {0.8f, 0.1f, 0.0f}}};
     for (const auto& light : lights) {
         canvas.dot(toPlan(light[0]), 7.0f, vec3(0.0f));
@@ -294,8 +307,8 @@ void drawViewTriangle(Canvas& canvas, const vec4 clip[3], const vec3 attr[3][3],
         vec3 screen[3];
         for (int k = 0; k < 3; ++k) {
             const vec4& c = tri[k]->clip;
-            screen[k] = {(c.x / c.w * 0.5f + 0.5f) * viewWidth, (0.5f - c.y / c.w * 0.5f) * viewHeight,
-                         1.0f / c.w};
+            screen[k] = {(c.x / c.w * 0.5f + 0.5f) * viewWidth,
+                         (0.5f - c.y / c.w * 0.5f) * viewHeight, 1.0f / c.w};
         }
         canvas.triangle(screen, [&](vec3 w) {
             // Perspective-correct attributes.
@@ -312,9 +325,10 @@ void drawViewTriangle(Canvas& canvas, const vec4 clip[3], const vec3 attr[3][3],
 
 void drawView(Canvas& canvas, const TextureMap& textures, const std::vector<Placed>& set,
               const rtr::show::CameraPose& camera) {
-    const glm::mat4 view = glm::rotate(glm::rotate(glm::mat4(1.0f), glm::radians(camera.pitch), vec3(1, 0, 0)),
-                                       glm::radians(camera.yaw), vec3(0, 1, 0)) *
-                           glm::translate(glm::mat4(1.0f), -camera.position);
+    const glm::mat4 view =
+        glm::rotate(glm::rotate(glm::mat4(1.0f), glm::radians(camera.pitch), vec3(1, 0, 0)),
+                    glm::radians(camera.yaw), vec3(0, 1, 0)) *
+        glm::translate(glm::mat4(1.0f), -camera.position);
     const glm::mat4 pv = glm::perspective(1.0471976f, 4.0f / 3.0f, 0.01f, 20.0f) * view;
     for (const Placed& placed : set) {
         const Mesh& mesh = placed.model->mesh;
@@ -346,8 +360,9 @@ void drawView(Canvas& canvas, const TextureMap& textures, const std::vector<Plac
 
 void save(const Image& image, const std::string& path) {
     const auto bytes = encodePng(image);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace

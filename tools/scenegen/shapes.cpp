@@ -114,7 +114,9 @@ void addRect(Mesh& mesh, const glm::vec3& origin, const glm::vec3& u, const glm:
     }
 }
 
-BoxSurfaces allSides(const Surface& surface) { return {surface, surface, surface}; }
+BoxSurfaces allSides(const Surface& surface) {
+    return {surface, surface, surface};
+}
 
 void addBox(Mesh& mesh, const glm::vec3& lo, const glm::vec3& hi, const Surface& surface) {
     addBox(mesh, lo, hi, allSides(surface));
@@ -221,7 +223,7 @@ void addRoundedBox(Mesh& mesh, const glm::vec3& h, float radius, int steps,
         int ua, va;
         float us, vs;
     };
-    const Face faces[6] = {{0, 1, 2, 1, -1, 1}, {0, -1, 2, 1, 1, 1}, {2, 1, 0, 1, 1, 1},
+    const Face faces[6] = {{0, 1, 2, 1, -1, 1},  {0, -1, 2, 1, 1, 1}, {2, 1, 0, 1, 1, 1},
                            {2, -1, 0, 1, -1, 1}, {1, 1, 0, 2, 1, -1}, {1, -1, 0, 2, 1, 1}};
     for (const Face& f : faces) {
         const auto su = roundedSamples(h[f.ua], radius, steps);
@@ -236,8 +238,7 @@ void addRoundedBox(Mesh& mesh, const glm::vec3& h, float radius, int steps,
                 const glm::vec3 core = glm::clamp(q, -inner, inner);
                 const glm::vec3 normal = glm::normalize(q - core);
                 const glm::vec2 uv(0.5f + 0.5f * a / h[f.ua], 0.5f + 0.5f * b / h[f.va]);
-                mesh.add({core + radius * normal, normal,
-                          surface.uvOrigin + surface.uvSize * uv});
+                mesh.add({core + radius * normal, normal, surface.uvOrigin + surface.uvSize * uv});
             }
         }
         const std::size_t w = su.size();
@@ -252,10 +253,20 @@ void addRoundedBox(Mesh& mesh, const glm::vec3& h, float radius, int steps,
     }
 }
 
-glm::mat4 translation(const glm::vec3& offset) { return glm::translate(glm::mat4(1.0f), offset); }
-glm::mat4 rotationX(float a) { return glm::rotate(glm::mat4(1.0f), a, glm::vec3(1, 0, 0)); }
-glm::mat4 rotationY(float a) { return glm::rotate(glm::mat4(1.0f), a, glm::vec3(0, 1, 0)); }
-glm::mat4 rotationZ(float a) { return glm::rotate(glm::mat4(1.0f), a, glm::vec3(0, 0, 1)); }
-glm::mat4 scaling(const glm::vec3& f) { return glm::scale(glm::mat4(1.0f), f); }
+glm::mat4 translation(const glm::vec3& offset) {
+    return glm::translate(glm::mat4(1.0f), offset);
+}
+glm::mat4 rotationX(float a) {
+    return glm::rotate(glm::mat4(1.0f), a, glm::vec3(1, 0, 0));
+}
+glm::mat4 rotationY(float a) {
+    return glm::rotate(glm::mat4(1.0f), a, glm::vec3(0, 1, 0));
+}
+glm::mat4 rotationZ(float a) {
+    return glm::rotate(glm::mat4(1.0f), a, glm::vec3(0, 0, 1));
+}
+glm::mat4 scaling(const glm::vec3& f) {
+    return glm::scale(glm::mat4(1.0f), f);
+}
 
 }  // namespace scenegen

@@ -31,8 +31,11 @@ Surface wrapping(vec2 tile) {
     return s;
 }
 
-// Position inside an atlas rectangle as 0..1, or outside it.
-vec2 local(vec2 uv, const Surface& s) { return (uv - s.uvOrigin) / s.uvSize; }
+// Position inside an atlas rectangle (its full extent, margin included) as 0..1.
+vec2 local(vec2 uv, const Surface& s) {
+    const vec2 size = s.uvSize / 0.96f;
+    return (uv - (s.uvOrigin - 0.02f * size)) / size;
+}
 bool inside(vec2 uv, const Surface& s) {
     const vec2 l = local(uv, s);
     return l.x >= 0.0f && l.y >= 0.0f && l.x < 1.0f && l.y < 1.0f;
@@ -107,8 +110,8 @@ WallPoint wallAt(vec2 uv) {
         // Rivets along the panel borders.
         const float along = toGrid(x - 0.125f, 0.25f);
         const float rivetX = dome(vec2(along, seam - 0.045f), vec2(0.0f), 0.009f);
-        const float rivetY = dome(vec2(along, std::min(y - panelLo, panelHi - y) - 0.045f),
-                                  vec2(0.0f), 0.009f);
+        const float rivetY =
+            dome(vec2(along, std::min(y - panelLo, panelHi - y) - 0.045f), vec2(0.0f), 0.009f);
         h += 0.09f * std::max(rivetX, rivetY);
     }
     const vec3 paint = lower ? vec3(0.20f, 0.29f, 0.31f) : vec3(0.52f, 0.52f, 0.49f);
@@ -177,7 +180,7 @@ Image ceilingPanels() {
 // Seven-segment digit strokes for the door's number.
 float digitMask(vec2 p, int digit) {
     static const int segments[10] = {0x3f, 0x06, 0x5b, 0x4f, 0x66, 0x6d, 0x7d, 0x07, 0x7f, 0x6f};
-    const vec2 lo[7] = {{0.1f, 0.9f}, {0.8f, 0.5f}, {0.8f, 0.0f}, {0.1f, -0.1f},
+    const vec2 lo[7] = {{0.1f, 0.9f},  {0.8f, 0.5f},  {0.8f, 0.0f}, {0.1f, -0.1f},
                         {-0.1f, 0.0f}, {-0.1f, 0.5f}, {0.1f, 0.4f}};
     const vec2 size[7] = {{0.8f, 0.2f}, {0.2f, 0.5f}, {0.2f, 0.5f}, {0.8f, 0.2f},
                           {0.2f, 0.5f}, {0.2f, 0.5f}, {0.8f, 0.2f}};
@@ -204,7 +207,8 @@ Image doorPanel() {
         // Vision panel of dark wired glass.
         const float glass = boxMask(m, {0.36f, 1.3f}, {0.76f, 1.72f}, 0.01f);
         const vec2 wire(toGrid(m.x + m.y, 0.05f), toGrid(m.x - m.y, 0.05f));
-        const vec3 pane = std::min(wire.x, wire.y) < 0.002f ? vec3(0.25f) : vec3(0.03f, 0.05f, 0.07f);
+        const vec3 pane =
+            std::min(wire.x, wire.y) < 0.002f ? vec3(0.25f) : vec3(0.03f, 0.05f, 0.07f);
         c = glm::mix(c, pane, glass);
         const float rim = boxMask(m, {0.33f, 1.27f}, {0.79f, 1.75f}, 0.01f) * (1.0f - glass);
         c = glm::mix(c, vec3(0.6f), rim);
@@ -228,7 +232,8 @@ Image doorFrame() {
         if (uv.y >= 0.5f) {
             return brushed(uv * vec2(1.0f, 2.0f), vec3(0.5f, 0.51f, 0.53f), 61);
         }
-        return hazardStripes(uv * vec2(0.5f, 0.2f), 0.05f) * (0.9f + 0.1f * fbm(uv * 8.0f, 8, 3, 62));
+        return hazardStripes(uv * vec2(0.5f, 0.2f), 0.05f) *
+               (0.9f + 0.1f * fbm(uv * 8.0f, 8, 3, 62));
     });
     return img;
 }
@@ -287,7 +292,8 @@ Image conveyor() {
         }
         if (inside(uv, atlas::conveyorBed())) {
             const vec2 p = local(uv, atlas::conveyorBed());
-            return brushed(p, vec3(0.36f, 0.37f, 0.38f), 82) * (0.85f + 0.2f * fbm(p * 5.0f, 5, 3, 83));
+            return brushed(p, vec3(0.36f, 0.37f, 0.38f), 82) *
+                   (0.85f + 0.2f * fbm(p * 5.0f, 5, 3, 83));
         }
         if (inside(uv, atlas::housingPanel())) {
             const vec2 p = local(uv, atlas::housingPanel()) * 0.8f;
@@ -297,7 +303,8 @@ Image conveyor() {
                                        {-1.0f, 0.015f}, {0.12f, 0.035f}, 0.004f);
             const float inVent = boxMask(p, {0.05f, 0.45f}, {0.75f, 0.7f}, 0.002f);
             c = glm::mix(c, vec3(0.03f), slot * inVent);
-            const float bolt = discMask(vec2(toGrid(p.x, 0.8f), toGrid(p.y, 0.8f)), vec2(0.03f), 0.01f, 0.003f);
+            const float bolt =
+                discMask(vec2(toGrid(p.x, 0.8f), toGrid(p.y, 0.8f)), vec2(0.03f), 0.01f, 0.003f);
             return glm::mix(c, vec3(0.6f), bolt);
         }
         if (inside(uv, atlas::floorMarking())) {
@@ -327,7 +334,8 @@ Image rollSteel() {
         // Polished along the roll's length, with two dark weld lines so its turning shows.
         const float band = 0.9f + 0.1f * std::sin(uv.y * 60.0f);
         const float weld = smooth01(0.01f, 0.03f, toGrid(uv.x, 0.5f));
-        return brushed(vec2(uv.y, uv.x), vec3(0.62f, 0.63f, 0.65f), 91) * band * (0.4f + 0.6f * weld);
+        return brushed(vec2(uv.y, uv.x), vec3(0.62f, 0.63f, 0.65f), 91) * band *
+               (0.4f + 0.6f * weld);
     });
     return img;
 }
@@ -486,7 +494,8 @@ Image iloFace(bool wink) {
         }
         const vec2 m = p - vec2(0.0f, -0.1f);
         const float smile = std::fabs(glm::length(m) - 0.3f);
-        c = glm::mix(c, glow, smooth01(0.06f, 0.035f, smile) * smooth01(-0.12f, -0.2f, m.y) * screen);
+        c = glm::mix(c, glow,
+                     smooth01(0.06f, 0.035f, smile) * smooth01(-0.12f, -0.2f, m.y) * screen);
         // Faint scanlines on the glass.
         return c * (1.0f - 0.08f * screen * (std::fmod(uv.y * 128.0f, 2.0f) < 1.0f ? 1.0f : 0.0f));
     });
@@ -512,66 +521,130 @@ Image particle() {
 }  // namespace
 
 namespace atlas {
-Surface wall() { return wrapping({2.0f, 2.6f}); }
-Surface floorSlabs() { return wrapping({2.0f, 2.0f}); }
-Surface ceilingTiles() { return wrapping({1.2f, 1.2f}); }
-Surface ceilingMetal() { return patch({0.002f, 0.3f}, 0.004f); }
+Surface wall() {
+    return wrapping({2.0f, 2.6f});
+}
+Surface floorSlabs() {
+    return wrapping({2.0f, 2.0f});
+}
+Surface ceilingTiles() {
+    return wrapping({1.2f, 1.2f});
+}
+Surface ceilingMetal() {
+    return patch({0.002f, 0.3f}, 0.004f);
+}
 Surface doorFace() {
     return region({0, 0}, {1, 1}, {layout::doorMaxZ - layout::doorMinZ, layout::doorTop});
 }
-Surface doorEdge() { return patch({0.002f, 0.6f}, 0.002f); }
-Surface frameSteel() { return region({0, 0.5f}, {1, 0.5f}, {0.5f, 0.5f}); }
-Surface frameHazard() { return region({0, 0}, {1, 0.5f}, {0.5f, 0.1f}); }
-Surface deckPlate() { return region({0, 0.5f}, {0.5f, 0.5f}, {0.5f, 0.5f}); }
-Surface stageSkirt() { return region({0.5f, 0.5f}, {0.5f, 0.5f}, {0.5f, 0.5f}); }
-Surface stageHazard() { return region({0, 0.25f}, {1, 0.25f}, {1.0f, 0.1f}); }
-Surface stageDark() { return region({0, 0}, {0.5f, 0.25f}, {0.5f, 0.25f}); }
-Surface dockPad() { return region({0.5f, 0}, {0.5f, 0.25f}, {1.0f, 1.0f}); }
-Surface conveyorPaint() { return region({0, 0.75f}, {0.5f, 0.25f}, {0.5f, 0.25f}); }
-Surface conveyorBed() { return region({0, 0.5f}, {0.5f, 0.25f}, {0.5f, 0.25f}); }
-Surface housingPanel() { return region({0.5f, 0.5f}, {0.5f, 0.5f}, {0.8f, 0.8f}); }
-Surface floorMarking() { return region({0, 0.25f}, {1, 0.25f}, {1.0f, 0.06f}); }
-Surface beaconLens() { return region({0, 0}, {0.25f, 0.25f}, {1.0f, 1.0f}); }
-Surface stripCurtain() { return region({0.25f, 0}, {0.25f, 0.25f}, {0.6f, 0.2f}); }
-Surface rubber() { return region({0.5f, 0}, {0.25f, 0.25f}, {0.3f, 0.3f}); }
-Surface lampBody() { return region({0, 0}, {0.5f, 0.5f}, {0.2f, 0.2f}); }
-Surface lampChrome() { return region({0.5f, 0}, {0.5f, 0.5f}, {0.2f, 0.2f}); }
-Surface lampPlate() { return region({0, 0.5f}, {0.5f, 0.5f}, {0.2f, 0.25f}); }
-Surface cageShadeOutside() { return region({0, 0.5f}, {0.5f, 0.5f}, {1, 1}); }
-Surface cageShadeInside() { return region({0.5f, 0.5f}, {0.5f, 0.5f}, {1, 1}); }
-Surface cageBrass() { return region({0, 0}, {0.5f, 0.5f}, {1, 1}); }
-Surface cageWire() { return region({0.5f, 0}, {0.5f, 0.5f}, {1, 1}); }
-Surface rollSteel() { return region({0, 0}, {1, 1}, {1, 1}); }
-Surface rollCap() { return patch({0.75f, 0.25f}, 0.2f); }
-Surface granite() { return region({0, 0}, {1, 1}, {0.4f, 0.4f}); }
-Surface vesselBody() { return region({0, 0}, {1, 0.9f}, {1, 1}); }
-Surface vesselLegs() { return patch({0.5f, 0.95f}, 0.04f); }
-Surface iloWhite() { return region({0, 0.5f}, {0.5f, 0.5f}, {1, 1}); }
-Surface iloOrange() { return region({0.5f, 0.5f}, {0.5f, 0.5f}, {1, 1}); }
-Surface iloJoint() { return region({0, 0}, {0.5f, 0.5f}, {1, 1}); }
-Surface iloGlow() { return region({0.5f, 0}, {0.5f, 0.5f}, {1, 1}); }
-Surface iloFace() { return region({0, 0}, {1, 1}, {1, 1}); }
+Surface doorEdge() {
+    return patch({0.002f, 0.6f}, 0.002f);
+}
+Surface frameSteel() {
+    return region({0, 0.5f}, {1, 0.5f}, {0.5f, 0.5f});
+}
+Surface frameHazard() {
+    return region({0, 0}, {1, 0.5f}, {0.5f, 0.1f});
+}
+Surface deckPlate() {
+    return region({0, 0.5f}, {0.5f, 0.5f}, {0.5f, 0.5f});
+}
+Surface stageSkirt() {
+    return region({0.5f, 0.5f}, {0.5f, 0.5f}, {0.5f, 0.5f});
+}
+Surface stageHazard() {
+    return region({0, 0.25f}, {1, 0.25f}, {1.0f, 0.1f});
+}
+Surface stageDark() {
+    return region({0, 0}, {0.5f, 0.25f}, {0.5f, 0.25f});
+}
+Surface dockPad() {
+    return region({0.5f, 0}, {0.5f, 0.25f}, {1.0f, 1.0f});
+}
+Surface conveyorPaint() {
+    return region({0, 0.75f}, {0.5f, 0.25f}, {0.5f, 0.25f});
+}
+Surface conveyorBed() {
+    return region({0, 0.5f}, {0.5f, 0.25f}, {0.5f, 0.25f});
+}
+Surface housingPanel() {
+    return region({0.5f, 0.5f}, {0.5f, 0.5f}, {0.8f, 0.8f});
+}
+Surface floorMarking() {
+    return region({0, 0.25f}, {1, 0.25f}, {1.0f, 0.06f});
+}
+Surface beaconLens() {
+    return region({0, 0}, {0.25f, 0.25f}, {1.0f, 1.0f});
+}
+Surface stripCurtain() {
+    return region({0.25f, 0}, {0.25f, 0.25f}, {0.6f, 0.2f});
+}
+Surface rubber() {
+    return region({0.5f, 0}, {0.25f, 0.25f}, {0.3f, 0.3f});
+}
+Surface lampBody() {
+    return region({0, 0}, {0.5f, 0.5f}, {0.2f, 0.2f});
+}
+Surface lampChrome() {
+    return region({0.5f, 0}, {0.5f, 0.5f}, {0.2f, 0.2f});
+}
+Surface lampPlate() {
+    return region({0, 0.5f}, {0.5f, 0.5f}, {0.2f, 0.25f});
+}
+Surface cageShadeOutside() {
+    return region({0, 0.5f}, {0.5f, 0.5f}, {1, 1});
+}
+Surface cageShadeInside() {
+    return region({0.5f, 0.5f}, {0.5f, 0.5f}, {1, 1});
+}
+Surface cageBrass() {
+    return region({0, 0}, {0.5f, 0.5f}, {1, 1});
+}
+Surface cageWire() {
+    return region({0.5f, 0}, {0.5f, 0.5f}, {1, 1});
+}
+Surface rollSteel() {
+    return region({0, 0}, {1, 1}, {1, 1});
+}
+Surface rollCap() {
+    return patch({0.75f, 0.25f}, 0.2f);
+}
+Surface granite() {
+    return region({0, 0}, {1, 1}, {0.4f, 0.4f});
+}
+Surface vesselBody() {
+    return region({0, 0}, {1, 0.9f}, {1, 1});
+}
+Surface vesselLegs() {
+    return patch({0.5f, 0.95f}, 0.04f);
+}
+Surface iloWhite() {
+    return region({0, 0.5f}, {0.5f, 0.5f}, {1, 1});
+}
+Surface iloOrange() {
+    return region({0.5f, 0.5f}, {0.5f, 0.5f}, {1, 1});
+}
+Surface iloJoint() {
+    return region({0, 0}, {0.5f, 0.5f}, {1, 1});
+}
+Surface iloGlow() {
+    return region({0.5f, 0}, {0.5f, 0.5f}, {1, 1});
+}
+Surface iloFace() {
+    return region({0, 0}, {1, 1}, {1, 1});
+}
 }  // namespace atlas
 
 std::vector<NamedImage> sceneTextures() {
-    return {{"wall_panels.png", wallColour()},
-            {"wall_panels_disp.png", wallDisplacement()},
-            {"floor_concrete.png", floorConcrete()},
-            {"ceiling_panels.png", ceilingPanels()},
-            {"door_panel.png", doorPanel()},
-            {"door_frame.png", doorFrame()},
-            {"stage_metal.png", stageMetal()},
-            {"conveyor.png", conveyor()},
-            {"roll_steel.png", rollSteel()},
-            {"granite.png", graniteTexture()},
-            {"vessel_metal.png", vesselColour()},
-            {"vessel_metal_disp.png", vesselDisplacement()},
-            {"wall_lamp.png", wallLamp()},
-            {"cage_light.png", cageLight()},
-            {"ilo_paint.png", iloPaint()},
-            {"ilo_eyes_02.png", iloFace(false)},
-            {"ilo_eyes_07.png", iloFace(true)},
-            {"particle.png", particle()}};
+    return {
+        {"wall_panels.png", wallColour()},       {"wall_panels_disp.png", wallDisplacement()},
+        {"floor_concrete.png", floorConcrete()}, {"ceiling_panels.png", ceilingPanels()},
+        {"door_panel.png", doorPanel()},         {"door_frame.png", doorFrame()},
+        {"stage_metal.png", stageMetal()},       {"conveyor.png", conveyor()},
+        {"roll_steel.png", rollSteel()},         {"granite.png", graniteTexture()},
+        {"vessel_metal.png", vesselColour()},    {"vessel_metal_disp.png", vesselDisplacement()},
+        {"wall_lamp.png", wallLamp()},           {"cage_light.png", cageLight()},
+        {"ilo_paint.png", iloPaint()},           {"ilo_eyes_02.png", iloFace(false)},
+        {"ilo_eyes_07.png", iloFace(true)},      {"particle.png", particle()}};
 }
 
 }  // namespace scenegen

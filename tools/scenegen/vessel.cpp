@@ -15,8 +15,14 @@ std::vector<glm::vec2> vesselProfile() {
     }
     const auto shoulder = arcProfile({0.30f, 1.0f}, 0.08f, 0.0f, halfPi, 4);
     p.insert(p.end(), shoulder.begin() + 1, shoulder.end());
-    p.insert(p.end(), {{0.22f, 1.12f}, {0.14f, 1.19f}, {0.10f, 1.22f}, {0.10f, 1.29f},
-                       {0.145f, 1.29f}, {0.145f, 1.33f}, {0.06f, 1.355f}, {0.0f, 1.36f}});
+    p.insert(p.end(), {{0.22f, 1.12f},
+                       {0.14f, 1.19f},
+                       {0.10f, 1.22f},
+                       {0.10f, 1.29f},
+                       {0.145f, 1.29f},
+                       {0.145f, 1.33f},
+                       {0.06f, 1.355f},
+                       {0.0f, 1.36f}});
     return p;
 }
 
