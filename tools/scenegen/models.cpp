@@ -385,17 +385,15 @@ Mesh cageLampMesh() {
     addLathe(bulb, arcProfile({0.0f, 0.0f}, 0.02f, -0.5f * pi, 0.5f * pi, 6), 12,
              atlas::cageShadeInside());
     m.append(bulb, translation({0.0f, -0.545f, 0.0f}));
-    // Wire cage around the bulb; its shadow stripes the room.
+    // Wire cage around the bulb; as the lamp swings its shadow sweeps the room in thin bars.
     const Surface wire = atlas::cageWire();
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 6; ++i) {
         Mesh bar;
-        addBox(bar, {-0.0025f, -0.69f, 0.1f}, {0.0025f, -0.53f, 0.105f}, wire);
-        m.append(bar, rotationY(pi * i / 4.0f));
+        addBox(bar, {-0.002f, -0.69f, 0.1f}, {0.002f, -0.53f, 0.104f}, wire);
+        m.append(bar, rotationY(pi * i / 3.0f));
     }
-    addRing(m, 0.102f, 0.003f, wire, translation({0, -0.61f, 0}));
-    addRing(m, 0.102f, 0.003f, wire, translation({0, -0.69f, 0}));
-    addBox(m, {-0.1f, -0.695f, -0.003f}, {0.1f, -0.689f, 0.003f}, wire);
-    addBox(m, {-0.003f, -0.695f, -0.1f}, {0.003f, -0.689f, 0.1f}, wire);
+    addRing(m, 0.102f, 0.0025f, wire, translation({0, -0.64f, 0}));
+    addRing(m, 0.102f, 0.0025f, wire, translation({0, -0.69f, 0}));
     return m;
 }
 

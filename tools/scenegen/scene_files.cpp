@@ -48,6 +48,8 @@ void writeDataFiles(const std::vector<DataFile>& files, const std::filesystem::p
         const std::filesystem::path target = folder / file.path;
         std::filesystem::create_directories(target.parent_path());
         if (std::filesystem::exists(target) && readFile(target) == file.bytes) {
+            // Still marked as new, so the build sees this run's output as up to date.
+            std::filesystem::last_write_time(target, std::filesystem::file_time_type::clock::now());
             continue;
         }
         const std::filesystem::path temporary =

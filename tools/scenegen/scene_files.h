@@ -18,7 +18,7 @@ struct DataFile {
 std::vector<DataFile> sceneDataFiles();
 
 // Writes each file through a temporary name and a rename, so a reader (or another build
-// writing the same files) never sees half a file. Unchanged files are left alone.
+// writing the same files) never sees half a file. Unchanged files keep their bytes.
 void writeDataFiles(const std::vector<DataFile>& files, const std::filesystem::path& folder);
 
 }  // namespace scenegen
