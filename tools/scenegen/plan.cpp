@@ -55,23 +55,22 @@ ShowState showStateAt(double t) {
     return s;
 }
 
+bool isTessellatedWall(const std::string& file) {
+    return file == "wallDoor.dae" || file == "wallLaufband.dae" || file == "WallLittleRoom.dae" ||
+           file == "wallNonDoor.dae" || file == "wallVessel.dae";
+}
+
+// The set at time t. The plan (no shell) shows the walls as the shadow slabs and leaves the
+// ceiling off; the camera views (with shell) show what the renderer draws.
 std::vector<Placed> placeSet(const std::vector<Model>& models, double t, bool withShell) {
     const ShowState state = showStateAt(t);
     const auto ilo = rtr::show::iloPartMatrices(state.ilo, t);
     std::vector<Placed> placed;
     for (const Model& m : models) {
         const std::string& f = m.file;
-        if (f == "sphere18.dae" || f == "vessel_v1.dae" || (!withShell && f == "ceiling.dae")) {
-            continue;
-        }
-        if (f == "wall_v1.dae" && withShell) {
-            continue;  // the tessellated walls stand for it
-        }
-        if (f.rfind("wall", 0) == 0 && f != "wall_v1.dae" && f != "wallLight_v1.dae" &&
-            !withShell) {
-            continue;
-        }
-        if (f == "WallLittleRoom.dae" && !withShell) {
+        const bool shellOnly = f == "ceiling.dae" || isTessellatedWall(f);
+        if (f == "sphere18.dae" || f == "vessel_v1.dae" || (shellOnly && !withShell) ||
+            (f == "wall_v1.dae" && withShell)) {
             continue;
         }
         if (f == "wallLight_v1.dae") {
