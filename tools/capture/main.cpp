@@ -5,6 +5,7 @@
 //                   [--no-images]
 //
 // Run it from a directory beside Shader/ and Models/ (the build directory), like the demo.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -63,12 +64,12 @@ bool parseOptions(int argc, char** argv, Options& options) {
     return options.fps > 0.0;
 }
 
-// With chosen moments, only the first frame at or after each moment is drawn; the show still
-// steps through every frame in between, since parts of it integrate over time.
-bool wantFrame(const Options& options, double frameStart, double frameEnd) {
+// With chosen moments, only the frame nearest each moment is drawn; the show still steps
+// through every frame in between, since parts of it integrate over time.
+bool wantFrame(const Options& options, long frameNumber) {
     if (options.moments.empty()) return true;
     for (double moment : options.moments) {
-        if (moment > frameStart && moment <= frameEnd + 1e-9) return true;
+        if (std::max(1L, std::lround(moment * options.fps)) == frameNumber) return true;
     }
     return false;
 }
@@ -122,8 +123,7 @@ int main(int argc, char** argv) {
     long written = 0;
     std::vector<unsigned char> pixels;
     for (long i = 0; i < frameCount; ++i) {
-        const double start = runner.time();
-        const bool draw = wantFrame(options, start, start + runner.frameTime());
+        const bool draw = wantFrame(options, i + 1);
         errors += runner.step(draw, (draw && options.images) ? &pixels : nullptr);
         if (draw && options.images) {
             rtr::writePngRgb(framePath(options, i, runner.time()), rtr::windowWidth,
