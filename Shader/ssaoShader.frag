@@ -31,10 +31,13 @@ void main() {
     vec3 bitangent = cross(normal, tangent);
     mat3 tbn = mat3(tangent, bitangent, normal);
 
-    int count = int(kernelSize);
+    // The kernel grows along its length; a short run takes evenly spaced samples so it still
+    // reaches from the surface out to the full radius.
+    int count = clamp(int(kernelSize), 1, 64);
+    int stride = 64 / count;
     float occlusion = 0.0;
     for (int i = 0; i < count; ++i) {
-        vec3 samplePosition = position + tbn * kernelSamples[i] * radius;
+        vec3 samplePosition = position + tbn * kernelSamples[i * stride] * radius;
         vec4 clip = projectionMatrix * vec4(samplePosition, 1.0);
         vec2 sampleUv = clip.xy / clip.w * 0.5 + 0.5;
         float sceneDepth = texture(gPositionDepth, sampleUv).z;

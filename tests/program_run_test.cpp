@@ -133,8 +133,9 @@ TEST(DemoProgram, MissingShaderTextureOrMusicFileStopsStartUp) {
 
     result = runWithout("Models/Sound/Corvale_-_This_Whole_World_Loves_Me_Instrumental.mp3");
     EXPECT_EQ(result.exitStatus, 255);
-    EXPECT_NE(result.output.find(">>> Load Music\nFMOD error: ("), std::string::npos)
-        << result.output;
+    const std::size_t loadMusic = result.output.find(">>> Load Music\n");
+    ASSERT_NE(loadMusic, std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("FMOD error: (", loadMusic), std::string::npos) << result.output;
 }
 
 TEST(DemoProgram, WithoutDisplayFailsToInitGlfwWithoutHanging) {

@@ -17,6 +17,7 @@
 #include "app/scene_content.h"
 #include "camera/camera.h"
 #include "camera/camera_path.h"
+#include "camera/update.h"
 #include "gpu/particle_system.h"
 #include "gpu/shader_program.h"
 #include "render/frustum.h"
@@ -258,6 +259,8 @@ void startUp() {
 void shutDown() {
     delete camera;
     delete vesselTess;
+    // The face model must delete the record it loaded, not a shared face texture.
+    restoreIloFaceOwnTexture();
     deleteAll(sceneModels);
     deleteAll(rolls);
     delete wallModel;
