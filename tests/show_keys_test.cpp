@@ -1,6 +1,10 @@
 // The settings keys H, O, E, R and M of the running demo, pressed through real X events.
 #include <gtest/gtest.h>
 
+#include <FreeImage.h>
+
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "support/process.h"
@@ -18,13 +22,40 @@ std::size_t countOf(const std::string& text, const std::string& part) {
     return count;
 }
 
+// The files whose absence ends start-up, stood in for where the scene data is not generated:
+// the two face textures and the music.
+void provideFatalFiles(const testsupport::ProgramSandbox& box) {
+    for (const char* face : {"ilo_eyes_02.png", "ilo_eyes_07.png"}) {
+        const std::filesystem::path path = box.modelDir() / face;
+        if (!std::filesystem::exists(path)) {
+            FIBITMAP* image = FreeImage_Allocate(4, 4, 24);
+            FreeImage_Save(FIF_PNG, image, path.c_str());
+            FreeImage_Unload(image);
+        }
+    }
+    const std::filesystem::path music =
+        box.modelDir() / "Sound/Corvale_-_This_Whole_World_Loves_Me_Instrumental.mp3";
+    if (!std::filesystem::exists(music)) {
+        std::filesystem::create_directories(music.parent_path());
+        std::string frame(417, '\0');  // silent MPEG-1 layer III frames
+        frame[0] = static_cast<char>(0xff);
+        frame[1] = static_cast<char>(0xfb);
+        frame[2] = static_cast<char>(0x90);
+        frame[3] = static_cast<char>(0xc0);
+        std::ofstream out(music, std::ios::binary);
+        for (int i = 0; i < 40; ++i) {
+            out << frame;
+        }
+    }
+}
+
 // Starts the demo, waits until start-up is through (its last line, or a minute at most), runs
 // `action` with $wid and $run set, ends the demo with Escape and returns what it printed.
 testsupport::ProcessResult runDemoWith(const testsupport::ProgramSandbox& box,
                                        const std::string& action) {
     const std::string run = shellQuote(box.runDir().string());
     const std::string script =
-        "run=" + run + "; cd \"$run\" && (timeout 180 " + shellQuote(LUMAVEX_BINARY) +
+        "run=" + run + "; cd \"$run\" || exit 99; (timeout 180 " + shellQuote(LUMAVEX_BINARY) +
         " > out.txt 2>&1; echo $? > status.txt) & pid=$!; "
         "wid=$(timeout 100 xdotool search --sync --onlyvisible --name 'Lumavex - VORNE.X' "
         "| head -n1); "
@@ -39,6 +70,7 @@ testsupport::ProcessResult runDemoWith(const testsupport::ProgramSandbox& box,
 
 TEST(ShowKeys, EachSettingsKeyActsOncePerPressAndOnlyOnRelease) {
     testsupport::ProgramSandbox box;
+    provideFatalFiles(box);
     const std::string heldH = (box.runDir() / "held_h.txt").string();
     const auto result =
         runDemoWith(box, "xdotool keydown h; sleep 1; cp out.txt " + shellQuote(heldH) +
@@ -49,6 +81,8 @@ TEST(ShowKeys, EachSettingsKeyActsOncePerPressAndOnlyOnRelease) {
     const std::string& out = result.output;
 
     const auto whileHeld = testsupport::runShell("cat " + shellQuote(heldH));
+    EXPECT_EQ(whileHeld.exitStatus, 0);
+    EXPECT_NE(whileHeld.output.find(">>> Load Music"), std::string::npos) << whileHeld.output;
     EXPECT_EQ(whileHeld.output.find("HDR:"), std::string::npos) << whileHeld.output;
 
     EXPECT_EQ(countOf(out, "HDR: deactivated\n"), 1u) << out;
