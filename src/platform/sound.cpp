@@ -24,6 +24,9 @@ Channel* audibleChannel = nullptr;
 bool silentFallbackAnnounced = false;
 
 bool openMixer() {
+    // SDL would otherwise turn SIGINT and SIGTERM into quit events that nobody polls, and the
+    // demo could no longer be stopped from a terminal or by a time limit.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
