@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "support/demo_process.h"
 #include "support/process.h"
 #include "support/sandbox.h"
 
@@ -12,30 +13,9 @@ namespace {
 using testsupport::runShell;
 using testsupport::shellQuote;
 
-const char* const kTitle = "Lumavex - VORNE.X";
-
-// Starts the demo in the sandbox, waits for its window, runs `action` (with $wid set to the
-// window id) and reports what the program printed and its exit status.
-testsupport::ProcessResult runDemoWith(const testsupport::ProgramSandbox& box,
-                                       const std::string& action) {
-    const std::string run = shellQuote(box.runDir().string());
-    const std::string script =
-        "cd " + run + " || exit 99; (timeout 120 " + shellQuote(LUMAVEX_BINARY) +
-        " > out.txt 2>&1; echo $? > status.tmp; mv status.tmp status.txt) & "
-        "wid=$(timeout 100 xdotool search --sync --onlyvisible --name " + shellQuote(kTitle) +
-        " | head -n1); sleep 2; " + action + "; wait; cat out.txt; exit $(cat status.txt)";
-    return runShell(script);
-}
-
-// Presses Escape until the program has gone: a press that lands while start-up still loads
-// must not leave a test waiting for its time limit.
-const char* const kPressEscape =
-    "for i in $(seq 1 60); do [ -f status.txt ] && break; xdotool windowfocus $wid key "
-    "--delay 50 Escape 2>/dev/null; sleep 1; done";
-
 TEST(DemoProgram, PrintsGlStringsFirstAndEndsOnEscape) {
     testsupport::ProgramSandbox box;
-    const auto result = runDemoWith(box, kPressEscape);
+    const auto result = testsupport::runDemo(box, "");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
     // Renderer, version, vendor: three plain lines before anything else.
     std::string text = result.output;
@@ -58,9 +38,9 @@ TEST(DemoProgram, PrintsGlStringsFirstAndEndsOnEscape) {
 
 TEST(DemoProgram, EndsWhenTheWindowManagerAsksItToClose) {
     testsupport::ProgramSandbox box;
-    const auto result = runDemoWith(
-        box, "for i in $(seq 1 60); do [ -f status.txt ] && break; " +
-                 std::string(LUMAVEX_SEND_WM_DELETE) + " $wid; sleep 1; done");
+    const auto result = testsupport::runDemo(
+        box, "", "for i in $(seq 60); do kill -0 $pid 2>/dev/null || break; " +
+                     std::string(LUMAVEX_SEND_WM_DELETE) + " $wid; sleep 1; done");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
     EXPECT_EQ(result.output.find("General GL Error Checking"), std::string::npos)
         << result.output;
@@ -77,7 +57,7 @@ std::size_t countOf(const std::string& text, const std::string& piece) {
 
 TEST(DemoProgram, StartUpReportsLoadingInItsFixedOrder) {
     testsupport::ProgramSandbox box;
-    const auto result = runDemoWith(box, kPressEscape);
+    const auto result = testsupport::runDemo(box, "");
     const std::string& out = result.output;
     EXPECT_EQ(result.exitStatus, 0) << out;
     const std::size_t wall = out.find("### Reading file/model (../Models/wall_v1.dae):");
@@ -105,7 +85,7 @@ TEST(DemoProgram, MissingModelOrCurveFileDoesNotStopStartUp) {
     testsupport::ProgramSandbox box;
     std::filesystem::remove(box.modelDir() / "door_v1.dae");
     std::filesystem::remove(box.modelDir() / "maincurve.txt");
-    const auto result = runDemoWith(box, kPressEscape);
+    const auto result = testsupport::runDemo(box, "");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
     EXPECT_NE(result.output.find("  Assimp-Error: parsing file (../Models/door_v1.dae) failed: "),
               std::string::npos)
