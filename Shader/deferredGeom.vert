@@ -16,8 +16,11 @@ out vec2 texCoord;
 void main() {
     vec4 p = modelViewMatrix * vec4(position, 1.0);
     viewPosition = p.xyz;
-    // The inverse transpose keeps normals perpendicular under Ilo's non-uniformly scaled arms.
-    viewNormal = mat3(transpose(inverse(modelViewMatrix))) * normal;
+    // The cofactor matrix (the inverse transpose up to scale) keeps normals perpendicular under
+    // Ilo's non-uniformly scaled arms, without a matrix inverse per vertex.
+    mat3 m = mat3(modelViewMatrix);
+    mat3 cofactor = mat3(cross(m[1], m[2]), cross(m[2], m[0]), cross(m[0], m[1]));
+    viewNormal = cofactor * normal;
     texCoord = uv;
     gl_Position = projectionMatrix * p;
 }

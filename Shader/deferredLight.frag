@@ -27,17 +27,15 @@ const float specularStrength = 0.35;
 const float shininess = 48.0;
 
 // Averages the 4 x 4 block that one tile of the SSAO rotation noise spans, which cancels the
-// noise pattern exactly.
-float blurredOcclusion(ivec2 pixel) {
-    ivec2 size = textureSize(gSSAO, 0) - 1;
-    ivec2 base = pixel - ivec2(2);
-    float sum = 0.0;
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 4; ++x) {
-            sum += texelFetch(gSSAO, clamp(base + ivec2(x, y), ivec2(0), size), 0).r;
-        }
-    }
-    return sum / 16.0;
+// noise pattern exactly; four gathers fetch the sixteen texels.
+float blurredOcclusion(vec2 fragCoord) {
+    vec2 texel = 1.0 / vec2(textureSize(gSSAO, 0));
+    vec2 centre = floor(fragCoord) * texel;
+    vec4 sum = textureGather(gSSAO, centre + vec2(-1.0, -1.0) * texel) +
+               textureGather(gSSAO, centre + vec2(1.0, -1.0) * texel) +
+               textureGather(gSSAO, centre + vec2(-1.0, 1.0) * texel) +
+               textureGather(gSSAO, centre + vec2(1.0, 1.0) * texel);
+    return dot(sum, vec4(1.0 / 16.0));
 }
 
 // Window depth the shadow pass stored for a point at `distanceAlongAxis` on a cube face.
@@ -70,23 +68,28 @@ float shadowVisibility(vec3 worldPosition, vec3 worldNormal, vec3 lightWorld) {
     vec3 bitangent = cross(majorAxis, tangent);
     float spread = 1.5 * texelWorld * axisDistance / max(distanceToLight, 1e-4);
 
-    const vec2 taps[8] = vec2[](vec2(-0.94, -0.34), vec2(0.94, 0.34), vec2(-0.34, 0.94),
-                                vec2(0.34, -0.94), vec2(-0.5, 0.0), vec2(0.5, 0.0),
-                                vec2(0.0, -0.5), vec2(0.0, 0.5));
+    // A rotated grid: four taps, each a bilinear 2 x 2 comparison, sixteen depth tests in all.
+    const vec2 taps[4] = vec2[](vec2(-0.94, -0.34), vec2(0.94, 0.34), vec2(-0.34, 0.94),
+                                vec2(0.34, -0.94));
     float lit = 0.0;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 4; ++i) {
         vec3 tapDirection = direction + spread * (taps[i].x * tangent + taps[i].y * bitangent);
         lit += texture(gShadowMap, vec4(tapDirection, reference));
     }
-    return lit / 8.0;
+    return lit / 4.0;
 }
 
 void main() {
+    if (lightIntensity <= 0.0) {
+        fragColor = vec4(0.0);  // switched off: adds nothing, costs no lookups
+        return;
+    }
     vec2 uv = gl_FragCoord.xy / screensize;
-    vec4 positionDepth = texture(gPosition, uv);
-    vec3 position = positionDepth.xyz;
-    vec3 normal = texture(gNormal, uv).xyz;
-    vec3 albedo = texture(gAlbedo, uv).rgb;
+    // Explicit level 0: the targets have no mipmaps, and skipping the derivative work matters
+    // in a pass that covers the whole screen once per light.
+    vec3 position = textureLod(gPosition, uv, 0.0).xyz;
+    vec3 normal = textureLod(gNormal, uv, 0.0).xyz;
+    vec3 albedo = textureLod(gAlbedo, uv, 0.0).rgb;
 
     vec3 toLight = lightPosition - position;
     float d = length(toLight);
@@ -106,7 +109,7 @@ void main() {
     float diffuse = max(dot(normal, l), 0.0);
     float specular = diffuse > 0.0 ? pow(max(dot(normal, h), 0.0), shininess) : 0.0;
 
-    float occlusion = (useSSAO == 1) ? blurredOcclusion(ivec2(gl_FragCoord.xy)) : 1.0;
+    float occlusion = (useSSAO == 1) ? blurredOcclusion(gl_FragCoord.xy) : 1.0;
     float visibility = 1.0;
     if (useShadowMap == 1 && diffuse > 0.0) {
         vec3 worldPosition = (inverseView * vec4(position, 1.0)).xyz;

@@ -19,14 +19,14 @@ out float fragColor;
 const float depthBias = 0.025;
 
 void main() {
-    vec3 position = texture(gPositionDepth, texCoord).xyz;
-    vec3 normal = texture(gNormal, texCoord).xyz;
+    vec3 position = textureLod(gPositionDepth, texCoord, 0.0).xyz;
+    vec3 normal = textureLod(gNormal, texCoord, 0.0).xyz;
     if (position.z >= 0.0 || dot(normal, normal) < 0.5) {
         fragColor = 1.0;  // background or lamp marker
         return;
     }
     normal = normalize(normal);
-    vec3 randomVector = texture(noise, texCoord * screensize / 4.0).xyz;
+    vec3 randomVector = textureLod(noise, texCoord * screensize / 4.0, 0.0).xyz;
     vec3 tangent = normalize(randomVector - normal * dot(randomVector, normal));
     vec3 bitangent = cross(normal, tangent);
     mat3 tbn = mat3(tangent, bitangent, normal);
@@ -40,7 +40,7 @@ void main() {
         vec3 samplePosition = position + tbn * kernelSamples[i * stride] * radius;
         vec4 clip = projectionMatrix * vec4(samplePosition, 1.0);
         vec2 sampleUv = clip.xy / clip.w * 0.5 + 0.5;
-        float sceneDepth = texture(gPositionDepth, sampleUv).z;
+        float sceneDepth = textureLod(gPositionDepth, sampleUv, 0.0).z;
         // Geometry far in front of the sample (a silhouette against a distant wall) must not
         // darken it: fade the contribution out beyond the sampling radius.
         float rangeCheck = smoothstep(0.0, 1.0, radius / abs(position.z - sceneDepth));
