@@ -5,6 +5,7 @@
 #include <IL/il.h>
 #include <glm/gtc/matrix_transform.hpp>
 
+#include <vector>
 #include <initializer_list>
 #include <iostream>
 #include <string>
@@ -84,20 +85,28 @@ void createCameraAndPath() {
     extractFrustumPlanes(projection * camera->viewMatrix());
 }
 
-// Compiles and links one program from "../Shader/" + base name + suffix per stage, and
-// makes it current so its slots and one-time values can follow.
-ShaderProgram* buildProgram(const std::string& baseName, std::initializer_list<Stage> stages) {
+const std::vector<Stage> kVertexFragment = {{GL_VERTEX_SHADER, ".vert"},
+                                                       {GL_FRAGMENT_SHADER, ".frag"}};
+
+// Compiles and links one program from "../Shader/" + base name + suffix per stage.
+ShaderProgram* linkedProgram(const std::string& baseName, const std::vector<Stage>& stages) {
     auto* program = new ShaderProgram();
     for (const Stage& stage : stages) {
         program->addShader(stage.first, "../Shader/" + baseName + stage.second);
     }
     program->link();
+    return program;
+}
+
+// A linked program made current, so its slots and one-time values can follow.
+ShaderProgram* buildProgram(const std::string& baseName, const std::vector<Stage>& stages) {
+    ShaderProgram* program = linkedProgram(baseName, stages);
     program->use();
     return program;
 }
 
 ShaderProgram* buildVertexFragmentProgram(const std::string& baseName) {
-    return buildProgram(baseName, {{GL_VERTEX_SHADER, ".vert"}, {GL_FRAGMENT_SHADER, ".frag"}});
+    return buildProgram(baseName, kVertexFragment);
 }
 
 void fill(const ShaderProgram& program, GLint& slot, const char* name) {
@@ -153,10 +162,7 @@ void buildLightPrograms() {
     fill(light, light.useShadowMap, "useShadowMap");
 
     // Built for debugging light placement; never made current.
-    lightGeomProgram = new ShaderProgram();
-    lightGeomProgram->addShader(GL_VERTEX_SHADER, "../Shader/lightGeom.vert");
-    lightGeomProgram->addShader(GL_FRAGMENT_SHADER, "../Shader/lightGeom.frag");
-    lightGeomProgram->link();
+    lightGeomProgram = linkedProgram("lightGeom", kVertexFragment);
 }
 
 void buildHdrPassAndQuad() {

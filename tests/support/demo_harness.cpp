@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/globals.h"
+#include "app/show_runner.h"
 #include "app/startup.h"
 
 namespace testsupport {
@@ -37,12 +38,7 @@ std::vector<float> readTextureFloats(GLuint texture, GLenum format, int componen
 }
 
 std::vector<unsigned char> readWindowRgb(int width, int height) {
-    std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
+    return rtr::readBackBufferRgb(width, height);
 }
 
 std::string writeObjModel(const TempDir& dir, const std::string& name,
