@@ -327,7 +327,7 @@ void drawTriangleAround(const glm::vec3& centre, const glm::vec3& axis) {
 }
 
 // Where a cube sampler looks up direction r on its major face, as texel column and row of a
-// 512 x 512 face (the face selection table of the GL specification).
+// 512 x 512 face (OpenGL's cube-map face selection table).
 glm::ivec2 sampledTexel(int face, const glm::vec3& r) {
     const float sc[6] = {-r.z, r.z, r.x, r.x, r.x, -r.x};
     const float tc[6] = {-r.y, -r.y, r.z, -r.z, -r.y, -r.y};

@@ -5,11 +5,11 @@
 #include <IL/il.h>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include <vector>
 #include <initializer_list>
 #include <iostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/gl_error.h"
 #include "app/globals.h"
