@@ -13,7 +13,8 @@ std::string reportFor(std::deque<GLenum> codes) {
     rtr::reportGlErrors(
         "L",
         [&codes]() -> GLenum {
-            if (codes.empty()) return GL_NO_ERROR;
+            if (codes.empty())
+                return GL_NO_ERROR;
             GLenum c = codes.front();
             codes.pop_front();
             return c;
@@ -54,7 +55,10 @@ TEST(GlErrorReport, ReportsEachErrorARealContextRaises) {
     EXPECT_EQ(checkAfter([] { glLineWidth(-1.0f); }),
               "Error occured (General GL Error Checking): 1281\n"
               "--> GL error detected: INVALID_VALUE\n\n");
-    EXPECT_EQ(checkAfter([] { glBindVertexArray(0); glDrawArrays(GL_TRIANGLES, 0, 3); }),
+    EXPECT_EQ(checkAfter([] {
+                  glBindVertexArray(0);
+                  glDrawArrays(GL_TRIANGLES, 0, 3);
+              }),
               "Error occured (General GL Error Checking): 1282\n"
               "--> GL error detected: INVALID_OPERATION\n\n");
     EXPECT_EQ(checkAfter([] {

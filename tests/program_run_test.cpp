@@ -38,12 +38,12 @@ TEST(DemoProgram, PrintsGlStringsFirstAndEndsOnEscape) {
 
 TEST(DemoProgram, EndsWhenTheWindowManagerAsksItToClose) {
     testsupport::ProgramSandbox box;
-    const auto result = testsupport::runDemo(
-        box, "", "for i in $(seq 60); do kill -0 $pid 2>/dev/null || break; " +
-                     std::string(LUMAVEX_SEND_WM_DELETE) + " $wid; sleep 1; done");
+    const auto result =
+        testsupport::runDemo(box, "",
+                             "for i in $(seq 60); do kill -0 $pid 2>/dev/null || break; " +
+                                 std::string(LUMAVEX_SEND_WM_DELETE) + " $wid; sleep 1; done");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
-    EXPECT_EQ(result.output.find("General GL Error Checking"), std::string::npos)
-        << result.output;
+    EXPECT_EQ(result.output.find("General GL Error Checking"), std::string::npos) << result.output;
 }
 
 std::size_t countOf(const std::string& text, const std::string& piece) {
@@ -110,9 +110,9 @@ TEST(DemoProgram, MissingShaderTextureOrMusicFileStopsStartUp) {
 
     result = runWithout("Models/ilo_eyes_02.png");
     EXPECT_EQ(result.exitStatus, 255);
-    EXPECT_NE(result.output.find(
-                  "DevIL Error: Could not load image, path: ../Models/ilo_eyes_02.png\n"),
-              std::string::npos)
+    EXPECT_NE(
+        result.output.find("DevIL Error: Could not load image, path: ../Models/ilo_eyes_02.png\n"),
+        std::string::npos)
         << result.output;
 
     result = runWithout("Models/Sound/Corvale_-_This_Whole_World_Loves_Me_Instrumental.mp3");
@@ -124,9 +124,9 @@ TEST(DemoProgram, MissingShaderTextureOrMusicFileStopsStartUp) {
 
 TEST(DemoProgram, WithoutDisplayFailsToInitGlfwWithoutHanging) {
     testsupport::ProgramSandbox box;
-    const auto result = runShell("cd " + shellQuote(box.runDir().string()) +
-                                 " && env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 " +
-                                 shellQuote(LUMAVEX_BINARY));
+    const auto result =
+        runShell("cd " + shellQuote(box.runDir().string()) +
+                 " && env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 " + shellQuote(LUMAVEX_BINARY));
     EXPECT_EQ(result.exitStatus, 255);
     EXPECT_NE(result.output.find("Failed to init GLFW\n"), std::string::npos) << result.output;
     EXPECT_EQ(result.output.find("Press any key"), std::string::npos);

@@ -49,7 +49,7 @@ struct Pixel {
 
 // Shared start-up plus a controlled scene swapped in for each test and swapped out again.
 class RenderScene : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { demo = new testsupport::DemoStartUp(); }
     static void TearDownTestSuite() {
         delete demo;
@@ -62,8 +62,8 @@ protected:
         savedLights = pointLights;
         savedSettings = RenderSettings;
         savedWall = wallModel;
-        savedTess = {vesselTess, wallDoorTess, wallLaufbandTess, wallLittleRoomTess,
-                     wallNonDoorTess, wallVesselTess};
+        savedTess = {vesselTess,         wallDoorTess,    wallLaufbandTess,
+                     wallLittleRoomTess, wallNonDoorTess, wallVesselTess};
         sceneModels.clear();
         rolls.clear();
         pointLights.clear();
@@ -92,8 +92,8 @@ protected:
 
     using SceneGeometryTessPtr = scene::SceneGeometryTess*;
     static std::vector<SceneGeometryTessPtr*> tessSlots() {
-        return {&vesselTess, &wallDoorTess, &wallLaufbandTess, &wallLittleRoomTess,
-                &wallNonDoorTess, &wallVesselTess};
+        return {&vesselTess,         &wallDoorTess,    &wallLaufbandTess,
+                &wallLittleRoomTess, &wallNonDoorTess, &wallVesselTess};
     }
 
     scene::SceneGeometry* emptyModel() {
@@ -105,8 +105,8 @@ protected:
 
     // A white model drawn with the geometry program.
     scene::SceneGeometry* addModel(const std::string& name, const std::vector<Triangle>& tris) {
-        auto* model = new scene::SceneGeometry(
-            glm::mat4(1.0f), deferredGeomProgram, testsupport::writeObjModel(dir, name, tris));
+        auto* model = new scene::SceneGeometry(glm::mat4(1.0f), deferredGeomProgram,
+                                               testsupport::writeObjModel(dir, name, tris));
         model->textures.push_back(new scene::Texture{nullptr, solidTexture(255, 255, 255)});
         model->colorTextureLocation =
             ShaderProgram::uniformLocation(deferredGeomProgram->program, "colorTexture");
@@ -131,8 +131,8 @@ protected:
 
     std::vector<Pixel> renderAndRead() {
         render();
-        const auto positions = testsupport::readTextureFloats(gBuffer->positionDepthTexture,
-                                                              GL_RGBA, 4);
+        const auto positions =
+            testsupport::readTextureFloats(gBuffer->positionDepthTexture, GL_RGBA, 4);
         const auto hdr = testsupport::readTextureFloats(gBuffer->hdrColorTexture, GL_RGB, 3);
         const glm::mat4 toWorld = glm::inverse(camera->viewMatrix());
         std::vector<Pixel> pixels(kWidth * kHeight);
@@ -148,7 +148,7 @@ protected:
     static testsupport::DemoStartUp* demo;
     testsupport::TempDir dir;
 
-private:
+  private:
     std::vector<scene::SceneGeometry*> savedModels, savedRolls;
     std::vector<scene::PointLight*> savedLights;
     RenderSettingsRecord savedSettings;
@@ -158,10 +158,16 @@ private:
 
 testsupport::DemoStartUp* RenderScene::demo = nullptr;
 
-float brightness(const glm::vec3& c) { return c.r + c.g + c.b; }
+float brightness(const glm::vec3& c) {
+    return c.r + c.g + c.b;
+}
 
-bool onFloor(const Pixel& p) { return std::abs(p.world.y) < 0.01f; }
-float squareRadius(const Pixel& p) { return std::max(std::abs(p.world.x), std::abs(p.world.z)); }
+bool onFloor(const Pixel& p) {
+    return std::abs(p.world.y) < 0.01f;
+}
+float squareRadius(const Pixel& p) {
+    return std::max(std::abs(p.world.x), std::abs(p.world.z));
+}
 
 // A box 0.5 to 1 above the floor under a light at height 2 throws a square shadow of half
 // size 0.5 (the top face's projection) around the centre.
@@ -179,7 +185,8 @@ TEST_F(RenderScene, ShadowOfAKnownOccluderDarkensExactlyItsFootprint) {
     int shadowed = 0, lit = 0;
     for (size_t i = 0; i < withShadows.size(); ++i) {
         const Pixel& p = withShadows[i];
-        if (!p.covered || !onFloor(p) || squareRadius(p) > 1.5f) continue;
+        if (!p.covered || !onFloor(p) || squareRadius(p) > 1.5f)
+            continue;
         const float on = brightness(p.hdr);
         const float off = brightness(withoutShadows[i].hdr);
         const float r = squareRadius(p);
@@ -187,11 +194,11 @@ TEST_F(RenderScene, ShadowOfAKnownOccluderDarkensExactlyItsFootprint) {
             EXPECT_LT(on, 0.3f * off) << "not shadowed at " << p.world.x << ", " << p.world.z;
             ++shadowed;
         } else if (r > 0.55f) {
-            EXPECT_NEAR(on, off, 0.03f * off) << "shadowed at " << p.world.x << ", "
-                                               << p.world.z;
+            EXPECT_NEAR(on, off, 0.03f * off) << "shadowed at " << p.world.x << ", " << p.world.z;
             ++lit;
         }
-        if (HasFailure()) return;
+        if (HasFailure())
+            return;
     }
     EXPECT_GT(shadowed, 2000);
     EXPECT_GT(lit, 50000);
@@ -206,7 +213,8 @@ TEST_F(RenderScene, LightVolumeLightsOnlyInsideItsSphere) {
     const auto pixels = renderAndRead();
     int inside = 0, outside = 0;
     for (const Pixel& p : pixels) {
-        if (!p.covered || !onFloor(p)) continue;
+        if (!p.covered || !onFloor(p))
+            continue;
         // The sphere cuts the floor in a circle of radius sqrt(1.5^2 - 0.5^2).
         const float r = std::hypot(p.world.x, p.world.z);
         if (r > 1.45f) {
@@ -236,7 +244,8 @@ TEST_F(RenderScene, SsaoDarkensAConcaveCornerAndLeavesFlatSurfacesAlone) {
     int cornerCount = 0, flatCount = 0;
     for (size_t i = 0; i < pixels.size(); ++i) {
         const Pixel& p = pixels[i];
-        if (!p.covered) continue;
+        if (!p.covered)
+            continue;
         const bool nearCorner = p.world.y < 0.06f && p.world.z < -0.94f;
         const bool flat = (onFloor(p) && p.world.z > 0.0f) || (p.world.y > 1.0f);
         if (nearCorner) {
@@ -320,7 +329,8 @@ TEST_F(RenderScene, TessellationSwitchControlsTheDisplacement) {
     const auto flat = renderAndRead();
     int checked = 0;
     for (size_t i = 0; i < raised.size(); i += 97) {
-        if (!raised[i].covered || !flat[i].covered) continue;
+        if (!raised[i].covered || !flat[i].covered)
+            continue;
         ASSERT_NEAR(raised[i].world.y, 0.165f, 0.002f);
         ASSERT_NEAR(flat[i].world.y, 0.0f, 0.002f);
         ++checked;
@@ -332,8 +342,7 @@ TEST_F(RenderScene, CullingSkipsObjectsOutsideTheViewAndKeepsTheImage) {
     // Model boxes always reach back to the model origin, so the camera looks at a part of the
     // floor far from the origin and the box stands on the other side of it.
     addModel("floor.obj", testsupport::floorTriangles(15.0f));
-    addModel("away.obj",
-             testsupport::boxTriangles({-10.5f, 0.5f, -0.5f}, {-9.5f, 1.0f, 0.5f}));
+    addModel("away.obj", testsupport::boxTriangles({-10.5f, 0.5f, -0.5f}, {-9.5f, 1.0f, 0.5f}));
     addLight({10.0f, 1.0f, 0.0f}, 1.0f);
     lookDownFrom({10.0f, 4.0f, 0.0f});
 

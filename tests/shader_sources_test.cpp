@@ -27,7 +27,8 @@ const std::map<std::string, std::pair<const char*, GLenum>> kStages = {
 std::vector<fs::path> shaderFiles() {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(testsupport::repoPath("Shader"))) {
-        if (kStages.count(entry.path().extension().string())) files.push_back(entry.path());
+        if (kStages.count(entry.path().extension().string()))
+            files.push_back(entry.path());
     }
     return files;
 }
@@ -44,9 +45,9 @@ TEST(ShaderSources, EveryFileCompilesWithTheReferenceCompiler) {
     ASSERT_GE(files.size(), 19u);
     for (const fs::path& file : files) {
         const char* stage = kStages.at(file.extension().string()).first;
-        const auto result = testsupport::runShell(
-            std::string("glslangValidator -S ") + stage + " " +
-            testsupport::shellQuote(file.string()) + " 2>&1");
+        const auto result =
+            testsupport::runShell(std::string("glslangValidator -S ") + stage + " " +
+                                  testsupport::shellQuote(file.string()) + " 2>&1");
         EXPECT_EQ(result.exitStatus, 0) << file << "\n" << result.output;
     }
 }

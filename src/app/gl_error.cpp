@@ -37,7 +37,8 @@ void reportGlErrors(const std::string& label, const std::function<GLenum()>& nex
 }
 
 void checkGlError(const std::string& label) {
-    reportGlErrors(label, [] { return glGetError(); }, std::cout);
+    reportGlErrors(
+        label, [] { return glGetError(); }, std::cout);
 }
 
 }  // namespace rtr

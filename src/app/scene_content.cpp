@@ -112,12 +112,12 @@ void createSpheres() {
 void createPointLights() {
     addLight({0.5f, 0.1f, 0.0f}, {1.0f, 1.0f, 0.5f}, 1.0f, {0.2f, 1.0f, 20.0f});
     // The six wall lamps share colour and falloff; each is placed in its lamp.
-    const glm::vec3 lampPositions[6] = {{2.6f, 1.65f, -1.9f},  {-2.65f, 1.65f, -2.0f},
+    const glm::vec3 lampPositions[6] = {{2.6f, 1.65f, -1.9f},   {-2.65f, 1.65f, -2.0f},
                                         {-2.65f, 1.65f, 1.42f}, {-1.8f, 1.65f, -5.0f},
                                         {1.85f, 1.65f, -5.0f},  {-0.02f, 1.65f, 2.67f}};
     for (const glm::vec3& p : lampPositions) {
-        scene::PointLight* lamp = addLight({0.0f, 0.0f, 0.0f}, {1.0f, 0.2f, 0.0f}, 1.0f,
-                                           {0.0f, 0.0f, 0.0f});
+        scene::PointLight* lamp =
+            addLight({0.0f, 0.0f, 0.0f}, {1.0f, 0.2f, 0.0f}, 1.0f, {0.0f, 0.0f, 0.0f});
         lamp->setPosition(p.x, p.y, p.z);
         lamp->setAttenuation(1.0f, 1000.0f, 50000.0f);
     }

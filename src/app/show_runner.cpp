@@ -14,9 +14,13 @@
 
 namespace rtr {
 
-ShowRunner::ShowRunner(double frameTime) : deltaT(frameTime) { totalTime = 0.0; }
+ShowRunner::ShowRunner(double frameTime) : deltaT(frameTime) {
+    totalTime = 0.0;
+}
 
-double ShowRunner::time() const { return totalTime; }
+double ShowRunner::time() const {
+    return totalTime;
+}
 
 int ShowRunner::step(bool draw, std::vector<unsigned char>* capture) {
     glfwPollEvents();
@@ -55,7 +59,8 @@ std::vector<unsigned char> readBackBufferRgb(int width, int height) {
 bool writePngRgb(const std::string& path, int width, int height,
                  const std::vector<unsigned char>& rgb) {
     FIBITMAP* bitmap = FreeImage_Allocate(width, height, 24);
-    if (bitmap == nullptr) return false;
+    if (bitmap == nullptr)
+        return false;
     // FreeImage also stores rows bottom-up, but in BGR order.
     for (int y = 0; y < height; ++y) {
         BYTE* row = FreeImage_GetScanLine(bitmap, y);

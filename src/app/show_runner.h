@@ -8,7 +8,7 @@ namespace rtr {
 // Plays the show with a fixed frame time instead of the wall clock, so every run renders the
 // same frames: the capture tool, the benchmark and the long-running tests use it.
 class ShowRunner {
-public:
+  public:
     explicit ShowRunner(double frameTime);
 
     // One frame exactly as the demo's loop runs it (events, clock, update, optionally render,
@@ -20,7 +20,7 @@ public:
     long frameIndex() const { return frames; }
     double frameTime() const { return deltaT; }
 
-private:
+  private:
     double deltaT;
     long frames = 0;
 };

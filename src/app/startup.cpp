@@ -86,7 +86,7 @@ void createCameraAndPath() {
 }
 
 const std::vector<Stage> kVertexFragment = {{GL_VERTEX_SHADER, ".vert"},
-                                                       {GL_FRAGMENT_SHADER, ".frag"}};
+                                            {GL_FRAGMENT_SHADER, ".frag"}};
 
 // Compiles and links one program from "../Shader/" + base name + suffix per stage.
 ShaderProgram* linkedProgram(const std::string& baseName, const std::vector<Stage>& stages) {
@@ -124,9 +124,11 @@ void buildGeometryPrograms() {
     glUniform1f(geom.near, nearPlane);
     glUniform1f(geom.far, farPlane);
 
-    ShaderProgram& displace = *(displaceShaderProgram = buildProgram(
-        "displaceShader", {{GL_VERTEX_SHADER, ".vert"}, {GL_TESS_CONTROL_SHADER, ".tcs"},
-                           {GL_TESS_EVALUATION_SHADER, ".tes"}, {GL_FRAGMENT_SHADER, ".frag"}}));
+    ShaderProgram& displace = *(
+        displaceShaderProgram = buildProgram("displaceShader", {{GL_VERTEX_SHADER, ".vert"},
+                                                                {GL_TESS_CONTROL_SHADER, ".tcs"},
+                                                                {GL_TESS_EVALUATION_SHADER, ".tes"},
+                                                                {GL_FRAGMENT_SHADER, ".frag"}}));
     fill(displace, displace.modelViewMatrix, "modelViewMatrix");
     fill(displace, displace.inverseView, "inverseViewMatrix");
     fill(displace, displace.gEyeWorldPos, "gEyeWorldPos");
@@ -199,9 +201,10 @@ void buildSsaoPassAndQuad() {
 }
 
 void buildShadowPass() {
-    ShaderProgram& shadow = *(shadowMapProgram = buildProgram(
-        "shadowMap", {{GL_VERTEX_SHADER, ".vert"}, {GL_GEOMETRY_SHADER, ".geom"},
-                      {GL_FRAGMENT_SHADER, ".frag"}}));
+    ShaderProgram& shadow =
+        *(shadowMapProgram = buildProgram("shadowMap", {{GL_VERTEX_SHADER, ".vert"},
+                                                        {GL_GEOMETRY_SHADER, ".geom"},
+                                                        {GL_FRAGMENT_SHADER, ".frag"}}));
     fill(shadow, shadow.lightPos, "lightPos");
     fill(shadow, shadow.mMatrix, "mMatrix");
     setUpShadowMapping(shadow);
@@ -274,9 +277,9 @@ void shutDown() {
          {wallDoorTess, wallLaufbandTess, wallLittleRoomTess, wallNonDoorTess, wallVesselTess}) {
         delete wall;
     }
-    for (ShaderProgram* program : {deferredGeomProgram, displaceShaderProgram,
-                                   deferredStencilProgram, deferredLightProgram,
-                                   lightGeomProgram, shadowMapProgram}) {
+    for (ShaderProgram* program :
+         {deferredGeomProgram, displaceShaderProgram, deferredStencilProgram, deferredLightProgram,
+          lightGeomProgram, shadowMapProgram}) {
         delete program;
     }
     for (scene::SceneGeometry* sphere : {stencilSphere, lightSphere, lightGeomSphere, lampSphere}) {

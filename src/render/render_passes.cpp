@@ -32,7 +32,9 @@ constexpr int kFirstUnmarkedLight = 7;  // lights 1..6 sit in wall lamps and get
 const glm::vec3 kNoOverrideColor(-1.0f);
 
 // Booleans reach the shaders as 1 and -1; 0 never means "off".
-GLint shaderSwitch(bool on) { return on ? 1 : -1; }
+GLint shaderSwitch(bool on) {
+    return on ? 1 : -1;
+}
 
 void setMatrix(GLint location, const glm::mat4& m) {
     glUniformMatrix4fv(location, 1, GL_FALSE, glm::value_ptr(m));
@@ -44,7 +46,8 @@ void bindTexture2D(GLenum unit, GLuint texture) {
 }
 
 float lightVolumeScale(std::size_t index) {
-    if (index == 0) return 15.0f;
+    if (index == 0)
+        return 15.0f;
     return index < kFirstUnmarkedLight ? 1.5f : 3.5f;
 }
 
@@ -66,7 +69,8 @@ void drawSceneModels(bool culling) {
 
 void drawRolls() {
     // All rolls share the first roll's textures: one bind for ten draws.
-    if (rolls.empty()) return;
+    if (rolls.empty())
+        return;
     rolls.front()->bindTextures();
     for (scene::SceneGeometry* roll : rolls) {
         setMatrix(deferredGeomProgram->modelViewMatrix, frame.view * roll->modelMatrix);
@@ -101,7 +105,8 @@ void drawTessellatedObjects(bool culling) {
     wallDoorTess->bindTextures();
     for (scene::SceneGeometryTess* wall :
          {wallDoorTess, wallLaufbandTess, wallLittleRoomTess, wallNonDoorTess, wallVesselTess}) {
-        if (culling && !isInFrustum(*wall)) continue;
+        if (culling && !isInFrustum(*wall))
+            continue;
         setMatrix(program.modelViewMatrix, frame.view);
         wall->draw();
     }
@@ -203,7 +208,8 @@ void renderGeometryPass() {
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, gBuffer->framebuffer);
     glDrawBuffer(GL_COLOR_ATTACHMENT3);
     glClear(GL_COLOR_BUFFER_BIT);
-    if (RenderSettings.wireframe) glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    if (RenderSettings.wireframe)
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     const GLenum geometryTargets[3] = {GL_COLOR_ATTACHMENT0, GL_COLOR_ATTACHMENT1,
                                        GL_COLOR_ATTACHMENT2};
     glDrawBuffers(3, geometryTargets);
@@ -228,13 +234,15 @@ void renderGeometryPass() {
     setMatrix(displace.inverseView, frame.inverseView);
     drawTessellatedObjects(RenderSettings.culling);
 
-    if (RenderSettings.wireframe) glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    if (RenderSettings.wireframe)
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glDepthMask(GL_FALSE);
     glDisable(GL_DEPTH_TEST);
 }
 
 void renderSsaoPass() {
-    if (!RenderSettings.ssao) return;
+    if (!RenderSettings.ssao)
+        return;
     glDrawBuffer(GL_COLOR_ATTACHMENT4);
     glClear(GL_COLOR_BUFFER_BIT);
     bindTexture2D(GL_TEXTURE0, gBuffer->positionDepthTexture);

@@ -8,7 +8,7 @@ namespace rtr::util {
 
 // The program's one GLFW window; the first instance initialises GLFW, the last terminates it.
 class Window {
-public:
+  public:
     explicit Window(std::string title);
     virtual ~Window();
 

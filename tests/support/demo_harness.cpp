@@ -13,8 +13,10 @@ namespace testsupport {
 
 DemoStartUp::DemoStartUp() : sandbox(std::make_unique<ProgramSandbox>()) {
     char cwd[4096] = {};
-    if (getcwd(cwd, sizeof cwd)) previousDirectory = cwd;
-    if (chdir(sandbox->runDir().c_str()) != 0) return;
+    if (getcwd(cwd, sizeof cwd))
+        previousDirectory = cwd;
+    if (chdir(sandbox->runDir().c_str()) != 0)
+        return;
     rtr::windowWidth = 1024;
     rtr::windowHeight = 768;
     rtr::windowed = true;

@@ -14,11 +14,11 @@ namespace testsupport {
 // Runs the program's real start-up once per test process, from a sandbox beside the
 // repository's Shader/ and Models/, and shuts it down at the end.
 class DemoStartUp {
-public:
+  public:
     DemoStartUp();
     ~DemoStartUp();
 
-private:
+  private:
     std::unique_ptr<ProgramSandbox> sandbox;
     std::string previousDirectory;
 };

@@ -10,7 +10,8 @@ ProcessResult runDemo(const ProgramSandbox& box, const std::string& action,
                       const std::string& finish) {
     const std::string script =
         "run=" + shellQuote(box.runDir().string()) + "; cd \"$run\" || exit 99; " +
-        shellQuote(LUMAVEX_BINARY) + " > out.txt 2>&1 & pid=$!; "
+        shellQuote(LUMAVEX_BINARY) +
+        " > out.txt 2>&1 & pid=$!; "
         "( sleep 180; kill -9 $pid ) >/dev/null 2>&1 & guard=$!; "
         "wid=$(timeout 100 xdotool search --sync --onlyvisible --pid $pid | head -n1); "
         "for i in $(seq 300); do grep -q '>>> Load Music' out.txt && break; "

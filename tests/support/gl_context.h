@@ -9,7 +9,7 @@ namespace testsupport {
 
 // A hidden 4.0 core-profile window whose context is current for the test's lifetime.
 class GlContext {
-public:
+  public:
     GlContext(int width = 64, int height = 64);
     ~GlContext();
     GlContext(const GlContext&) = delete;

@@ -5,7 +5,7 @@
 namespace testsupport {
 
 struct ProcessResult {
-    std::string output;  // standard output (and standard error when merged)
+    std::string output;   // standard output (and standard error when merged)
     int exitStatus = -1;  // as the shell sees it (0..255), or -1 when killed by a signal
 };
 

@@ -27,7 +27,9 @@ fs::path TempDir::write(const std::string& relative, const std::string& content)
     return file;
 }
 
-fs::path repoPath(const std::string& relative) { return fs::path(LUMAVEX_SOURCE_DIR) / relative; }
+fs::path repoPath(const std::string& relative) {
+    return fs::path(LUMAVEX_SOURCE_DIR) / relative;
+}
 
 namespace {
 

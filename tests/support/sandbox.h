@@ -7,7 +7,7 @@ namespace testsupport {
 
 // A throw-away directory tree, removed again when the object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -17,7 +17,7 @@ public:
     // Writes a file below the root (creating folders) and returns its full path.
     std::filesystem::path write(const std::string& relative, const std::string& content) const;
 
-private:
+  private:
     std::filesystem::path root;
 };
 
@@ -25,13 +25,13 @@ private:
 // repository's, and an empty run/ folder to start the program from. Tests remove or replace
 // single links to provoke failures.
 class ProgramSandbox {
-public:
+  public:
     ProgramSandbox();
     const std::filesystem::path& runDir() const { return run; }
     std::filesystem::path shaderDir() const { return dir.path() / "Shader"; }
     std::filesystem::path modelDir() const { return dir.path() / "Models"; }
 
-private:
+  private:
     TempDir dir;
     std::filesystem::path run;
 };

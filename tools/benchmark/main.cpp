@@ -25,7 +25,7 @@
 namespace {
 
 using Stage = void (*)();
-const std::array<Stage, 6> kStages = {rtr::renderShadowPass, rtr::updateCameraMatrices,
+const std::array<Stage, 6> kStages = {rtr::renderShadowPass,   rtr::updateCameraMatrices,
                                       rtr::renderGeometryPass, rtr::renderSsaoPass,
                                       rtr::renderLightPass,    rtr::renderFinalPass};
 const std::array<const char*, 7> kNames = {"shadow", "camera", "geometry", "ssao",
@@ -91,8 +91,8 @@ void report(double moment, const Samples& samples, std::ostream& csv) {
         const Summary sum = summarise(samples[s]);
         std::cout << (s == 0 ? "  " : " | ") << kNames[s] << " " << std::fixed
                   << std::setprecision(1) << sum.min << "/" << sum.median << "/" << sum.max;
-        csv << moment << "," << kNames[s] << "," << sum.min << "," << sum.median << ","
-            << sum.max << "\n";
+        csv << moment << "," << kNames[s] << "," << sum.min << "," << sum.median << "," << sum.max
+            << "\n";
     }
     std::cout << std::endl;
 }

@@ -67,9 +67,11 @@ bool parseOptions(int argc, char** argv, Options& options) {
 // With chosen moments, only the frame nearest each moment is drawn; the show still steps
 // through every frame in between, since parts of it integrate over time.
 bool wantFrame(const Options& options, long frameNumber) {
-    if (options.moments.empty()) return true;
+    if (options.moments.empty())
+        return true;
     for (double moment : options.moments) {
-        if (std::max(1L, std::lround(moment * options.fps)) == frameNumber) return true;
+        if (std::max(1L, std::lround(moment * options.fps)) == frameNumber)
+            return true;
     }
     return false;
 }
@@ -91,8 +93,8 @@ void encodeVideo(const Options& options) {
     }
     // The music starts at 8 s of the show and fades out between 55 and 60 s.
     std::ostringstream command;
-    command << "ffmpeg -y -loglevel error -framerate " << options.fps << " -i '"
-            << options.outDir << "/frame_%05d.png' -i "
+    command << "ffmpeg -y -loglevel error -framerate " << options.fps << " -i '" << options.outDir
+            << "/frame_%05d.png' -i "
             << "'../Models/Sound/Corvale_-_This_Whole_World_Loves_Me_Instrumental.mp3' "
             << "-filter_complex '[1:a]aloop=loop=-1:size=2e9,atrim=0:52,"
             << "afade=t=out:st=47:d=5,adelay=8000|8000,apad[a]' -map 0:v -map '[a]' "
@@ -109,8 +111,10 @@ void encodeVideo(const Options& options) {
 
 int main(int argc, char** argv) {
     Options options;
-    if (!parseOptions(argc, argv, options)) return 2;
-    if (options.images) std::filesystem::create_directories(options.outDir);
+    if (!parseOptions(argc, argv, options))
+        return 2;
+    if (options.images)
+        std::filesystem::create_directories(options.outDir);
 
     rtr::windowWidth = 1024;
     rtr::windowHeight = 768;
@@ -133,7 +137,8 @@ int main(int argc, char** argv) {
     }
     std::cout << "Captured " << frameCount << " frames (" << written << " images), " << errors
               << " GL errors." << std::endl;
-    if (options.video && options.moments.empty() && options.images) encodeVideo(options);
+    if (options.video && options.moments.empty() && options.images)
+        encodeVideo(options);
     rtr::shutDown();
     return errors == 0 ? 0 : 1;
 }
