@@ -15,86 +15,73 @@
 #include "render/gbuffer.h"
 #include "render/shadow_map.h"
 #include "support/gl_context.h"
-#include "support/sandbox.h"
 
 namespace {
 
 using testsupport::GlContext;
 
-GLint texLevel(GLenum target, GLenum name) {
+// One integer GL query, e.g. query(glGetTexParameteriv, target, name).
+template <typename Query, typename... Args>
+GLint query(Query get, Args... args) {
     GLint value = 0;
-    glGetTexLevelParameteriv(target, 0, name, &value);
+    get(args..., &value);
     return value;
 }
 
-GLint texParam(GLenum target, GLenum name) {
-    GLint value = 0;
-    glGetTexParameteriv(target, name, &value);
-    return value;
+// Format and size of `image` (a 2D target or cube face), sampling of the bound `target`.
+void expectTexture(GLenum target, GLenum image, GLint format, GLint width, GLint height,
+                   GLint filter, GLint wrap) {
+    EXPECT_EQ(query(glGetTexLevelParameteriv, image, 0, GL_TEXTURE_INTERNAL_FORMAT), format);
+    EXPECT_EQ(query(glGetTexLevelParameteriv, image, 0, GL_TEXTURE_WIDTH), width);
+    EXPECT_EQ(query(glGetTexLevelParameteriv, image, 0, GL_TEXTURE_HEIGHT), height);
+    for (GLenum name : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
+        EXPECT_EQ(query(glGetTexParameteriv, target, name), filter);
+    }
+    for (GLenum name : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) {
+        EXPECT_EQ(query(glGetTexParameteriv, target, name), wrap);
+    }
 }
 
-GLint attachmentParam(GLenum attachment, GLenum name) {
-    GLint value = 0;
-    glGetFramebufferAttachmentParameteriv(GL_READ_FRAMEBUFFER, attachment, name, &value);
-    return value;
-}
-
-GLint integer(GLenum name) {
-    GLint value = 0;
-    glGetIntegerv(name, &value);
-    return value;
-}
-
-void expectSampling(GLenum target, GLint filter, GLint wrap) {
-    EXPECT_EQ(texParam(target, GL_TEXTURE_MIN_FILTER), filter);
-    EXPECT_EQ(texParam(target, GL_TEXTURE_MAG_FILTER), filter);
-    EXPECT_EQ(texParam(target, GL_TEXTURE_WRAP_S), wrap);
-    EXPECT_EQ(texParam(target, GL_TEXTURE_WRAP_T), wrap);
+GLint attachedObject(GLenum attachment) {
+    return query(glGetFramebufferAttachmentParameteriv, GL_READ_FRAMEBUFFER, attachment,
+                 GL_FRAMEBUFFER_ATTACHMENT_OBJECT_NAME);
 }
 
 template <typename T>
-std::vector<T> readTexture(GLenum target, GLuint texture, GLenum format, GLenum type,
+std::vector<T> readTexture(GLenum image, GLuint texture, GLenum format, GLenum type,
                            std::size_t count) {
     std::vector<T> texels(count);
-    glBindTexture(target == GL_TEXTURE_2D ? GL_TEXTURE_2D : GL_TEXTURE_CUBE_MAP, texture);
-    glGetTexImage(target, 0, format, type, texels.data());
+    glBindTexture(image == GL_TEXTURE_2D ? GL_TEXTURE_2D : GL_TEXTURE_CUBE_MAP, texture);
+    glGetTexImage(image, 0, format, type, texels.data());
     return texels;
 }
 
 constexpr std::size_t targetTexels = 1024 * 768;
-
-struct ColourTarget {
-    GLuint texture;
-    GLint internalFormat;
-    glm::vec4 written;
-    glm::vec4 readBack;  // as GL returns it in RGBA floats
-    float tolerance;
-};
 
 // Formats are checked by what survives a round trip through the GPU: float targets keep full
 // precision and values above 1, albedo is 8-bit, SSAO has one channel.
 TEST(GBuffer, TargetsAttachInOrderAndHoldWhatTheGpuWrites) {
     GlContext context;
     rtr::GBuffer gBuffer;
-    EXPECT_EQ(integer(GL_DRAW_FRAMEBUFFER_BINDING), 0);
-    EXPECT_EQ(integer(GL_READ_FRAMEBUFFER_BINDING), static_cast<GLint>(gBuffer.framebuffer));
+    EXPECT_EQ(query(glGetIntegerv, GL_DRAW_FRAMEBUFFER_BINDING), 0);
+    EXPECT_EQ(query(glGetIntegerv, GL_READ_FRAMEBUFFER_BINDING),
+              static_cast<GLint>(gBuffer.framebuffer));
     EXPECT_EQ(glCheckFramebufferStatus(GL_READ_FRAMEBUFFER),
               static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
+    struct ColourTarget {
+        GLuint texture;
+        GLint internalFormat;
+        int channels;  // the rest read back as 0, alpha as 1
+        glm::vec4 written;
+        float tolerance;
+    };
     const float byte = 0.6f / 255.0f;  // rounding to 8 bits
     const ColourTarget targets[] = {
-        {gBuffer.positionDepthTexture,
-         GL_RGBA32F,
-         {1234.5678f, -0.001f, 19.75f, -7.5f},
-         {1234.5678f, -0.001f, 19.75f, -7.5f},
-         0.0f},
-        {gBuffer.normalTexture, GL_RGB32F, {-0.6f, 0.8f, 1e-7f, 0.5f}, {-0.6f, 0.8f, 1e-7f, 1}, 0},
-        {gBuffer.albedoTexture, GL_RGB, {0.2f, 0.4f, 0.6f, 0.5f}, {0.2f, 0.4f, 0.6f, 1}, byte},
-        {gBuffer.hdrColorTexture,
-         GL_RGB32F,
-         {600.5f, 14.25f, 1e-3f, 0.5f},
-         {600.5f, 14.25f, 1e-3f, 1},
-         0.0f},
-        {gBuffer.ssaoTexture, GL_RED, {0.5f, 0.9f, 0.9f, 0.5f}, {0.5f, 0, 0, 1}, byte},
+        {gBuffer.positionDepthTexture, GL_RGBA32F, 4, {1234.5678f, -0.001f, 19.75f, -7.5f}, 0},
+        {gBuffer.normalTexture, GL_RGB32F, 3, {-0.6f, 0.8f, 1e-7f, 0.5f}, 0},
+        {gBuffer.albedoTexture, GL_RGB, 3, {0.2f, 0.4f, 0.6f, 0.5f}, byte},
+        {gBuffer.hdrColorTexture, GL_RGB32F, 3, {600.5f, 14.25f, 1e-3f, 0.5f}, 0},
+        {gBuffer.ssaoTexture, GL_RED, 1, {0.5f, 0.9f, 0.9f, 0.5f}, byte},
     };
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, gBuffer.framebuffer);
     const GLenum buffers[] = {GL_COLOR_ATTACHMENT0, GL_COLOR_ATTACHMENT1, GL_COLOR_ATTACHMENT2,
@@ -109,56 +96,40 @@ TEST(GBuffer, TargetsAttachInOrderAndHoldWhatTheGpuWrites) {
     for (GLint i = 0; i < 5; ++i) {
         const ColourTarget& target = targets[i];
         SCOPED_TRACE("colour attachment " + std::to_string(i));
-        EXPECT_EQ(attachmentParam(GL_COLOR_ATTACHMENT0 + i, GL_FRAMEBUFFER_ATTACHMENT_OBJECT_NAME),
-                  static_cast<GLint>(target.texture));
+        EXPECT_EQ(attachedObject(GL_COLOR_ATTACHMENT0 + i), static_cast<GLint>(target.texture));
         const auto texels =
             readTexture<glm::vec4>(GL_TEXTURE_2D, target.texture, GL_RGBA, GL_FLOAT, targetTexels);
-        EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_INTERNAL_FORMAT), target.internalFormat);
-        EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_WIDTH), 1024);
-        EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_HEIGHT), 768);
-        expectSampling(GL_TEXTURE_2D, GL_NEAREST, GL_CLAMP_TO_EDGE);
+        expectTexture(GL_TEXTURE_2D, GL_TEXTURE_2D, target.internalFormat, 1024, 768, GL_NEAREST,
+                      GL_CLAMP_TO_EDGE);
         for (const glm::vec4& texel : {texels[0], texels[targetTexels - 1]}) {
             for (int c = 0; c < 4; ++c) {
-                EXPECT_NEAR(texel[c], target.readBack[c], target.tolerance) << "channel " << c;
+                const float expected =
+                    c < target.channels ? target.written[c] : (c == 3 ? 1.0f : 0.0f);
+                EXPECT_NEAR(texel[c], expected, target.tolerance) << "channel " << c;
             }
         }
     }
 
-    EXPECT_EQ(attachmentParam(GL_DEPTH_STENCIL_ATTACHMENT, GL_FRAMEBUFFER_ATTACHMENT_OBJECT_NAME),
+    EXPECT_EQ(attachedObject(GL_DEPTH_STENCIL_ATTACHMENT),
               static_cast<GLint>(gBuffer.depthStencilTexture));
     const auto depthStencil =
         readTexture<GLuint>(GL_TEXTURE_2D, gBuffer.depthStencilTexture, GL_DEPTH_STENCIL,
                             GL_UNSIGNED_INT_24_8, targetTexels);
-    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_INTERNAL_FORMAT), GL_DEPTH_STENCIL);
-    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_DEPTH_SIZE), 24);
-    expectSampling(GL_TEXTURE_2D, GL_NEAREST, GL_CLAMP_TO_EDGE);
+    expectTexture(GL_TEXTURE_2D, GL_TEXTURE_2D, GL_DEPTH_STENCIL, 1024, 768, GL_NEAREST,
+                  GL_CLAMP_TO_EDGE);
+    EXPECT_EQ(query(glGetTexLevelParameteriv, GL_TEXTURE_2D, 0, GL_TEXTURE_DEPTH_SIZE), 24);
     EXPECT_NEAR((depthStencil[99] >> 8) / 16777215.0, 0.25, 1e-6);
     EXPECT_EQ(depthStencil[99] & 0xFFu, 7u);
 
     glBindTexture(GL_TEXTURE_2D, gBuffer.noiseTexture);
-    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_INTERNAL_FORMAT), GL_RGB32F);
-    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_WIDTH), 4);
-    EXPECT_EQ(texLevel(GL_TEXTURE_2D, GL_TEXTURE_HEIGHT), 4);
-    expectSampling(GL_TEXTURE_2D, GL_NEAREST, GL_REPEAT);
+    expectTexture(GL_TEXTURE_2D, GL_TEXTURE_2D, GL_RGB32F, 4, 4, GL_NEAREST, GL_REPEAT);
     EXPECT_TRUE(testsupport::drainGlErrors().empty());
 }
 
-TEST(GBuffer, DestructorReleasesFramebufferAndTextures) {
-    GlContext context;
-    auto* gBuffer = new rtr::GBuffer;
-    const GLuint framebuffer = gBuffer->framebuffer;
-    const GLuint textures[] = {gBuffer->positionDepthTexture, gBuffer->normalTexture,
-                               gBuffer->albedoTexture,        gBuffer->depthStencilTexture,
-                               gBuffer->hdrColorTexture,      gBuffer->ssaoTexture,
-                               gBuffer->noiseTexture};
-    delete gBuffer;
-    EXPECT_FALSE(glIsFramebuffer(framebuffer));
-    for (GLuint texture : textures) {
-        EXPECT_FALSE(glIsTexture(texture)) << texture;
-    }
-}
-
-TEST(SsaoSamples, KernelFillsTheHemisphereAndNoiseLiesInTheXyPlane) {
+// Pins the draw order against raw engine outputs: the kernel draws z, y, x, length per sample
+// (256 draws), then the noise continues with y before x. The ranges are differences of the
+// float bounds, so B spans 0.9f - 0.1f, one step below 0.8f.
+TEST(SsaoSamples, KernelAndNoiseFollowOneDefaultSeededEngineIntoTheHemisphere) {
     const rtr::SsaoSamples samples = rtr::makeSsaoSamples();
     ASSERT_EQ(samples.kernel.size(), 64u);
     for (int i = 0; i < 64; ++i) {
@@ -177,37 +148,28 @@ TEST(SsaoSamples, KernelFillsTheHemisphereAndNoiseLiesInTheXyPlane) {
         EXPECT_EQ(v.z, 0.0f);
         EXPECT_LE(std::max(std::abs(v.x), std::abs(v.y)), 0.8f);
     }
-}
 
-// Pins the draw order against raw engine outputs: the kernel draws z, y, x, length per sample
-// (256 draws), then the noise continues with y before x. The ranges are differences of the
-// float bounds, so B spans 0.9f - 0.1f, one step below 0.8f.
-TEST(SsaoSamples, DrawsFollowOneDefaultSeededEngineInOrder) {
     std::mt19937 engine;
     std::vector<float> unit;
     for (int i = 0; i < 258; ++i) {
         unit.push_back(static_cast<float>(engine()) / 4294967296.0f);
     }
-    const float rangeA = 1.0f - 0.1f;
     const float rangeB = 0.9f - 0.1f;
     ASSERT_LT(rangeB, 0.8f);
     const auto b = [&](int draw) { return 2.0f * (unit[draw] * rangeB + 0.1f) - 1.0f; };
-    const glm::vec3 direction(b(2), b(1), unit[0] * rangeA + 0.1f);
-    const float randomLength = unit[3] * rangeB + 0.1f;
-    const rtr::SsaoSamples samples = rtr::makeSsaoSamples();
+    const glm::vec3 direction(b(2), b(1), unit[0] * (1.0f - 0.1f) + 0.1f);
     // Scaled by the random length first, then by 0.1 for the first sample.
-    EXPECT_EQ(samples.kernel[0], glm::normalize(direction) * randomLength * 0.1f);
+    EXPECT_EQ(samples.kernel[0], glm::normalize(direction) * (unit[3] * rangeB + 0.1f) * 0.1f);
     EXPECT_EQ(samples.noise[0], glm::vec3(b(257), b(256), 0.0f));
 }
 
 TEST(GBuffer, EveryGBufferGetsTheSameKernelAndNoiseTexture) {
     GlContext context;
     const rtr::SsaoSamples samples = rtr::makeSsaoSamples();
-    rtr::GBuffer first;
-    rtr::GBuffer second;
-    EXPECT_EQ(first.getSsaoKernel(), samples.kernel);
-    EXPECT_EQ(second.getSsaoKernel(), samples.kernel);
+    const rtr::GBuffer first;
+    const rtr::GBuffer second;
     for (const rtr::GBuffer* gBuffer : {&first, &second}) {
+        EXPECT_EQ(gBuffer->getSsaoKernel(), samples.kernel);
         // Vector k sits in column k mod 4, row k div 4: exactly row-major texel order.
         EXPECT_EQ(
             readTexture<glm::vec3>(GL_TEXTURE_2D, gBuffer->noiseTexture, GL_RGB, GL_FLOAT, 16),
@@ -221,71 +183,30 @@ glm::vec4 lightSpace(int face, const glm::vec3& light, const glm::vec3& offset) 
     return rtr::buildShadowTransforms()[face] * toLight * glm::vec4(light + offset, 1.0f);
 }
 
-bool insideClipVolume(const glm::vec4& p) {
-    return std::abs(p.x) <= p.w && std::abs(p.y) <= p.w && std::abs(p.z) <= p.w;
-}
-
 const glm::vec3 faceAxes[6] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
+const glm::vec3 light(-0.1f, 1.96f, 0.3f);
 
 TEST(ShadowTransforms, FacesLookAlongTheCubeAxesInLayerOrder) {
     const glm::mat4 positiveX(glm::vec4(0, 0, -1, 0), glm::vec4(0, -1, 0, 0),
                               glm::vec4(-1, 0, 0, 0), glm::vec4(0, 0, 0, 1));
     EXPECT_EQ(rtr::cubeFaceViews[0].view, positiveX);
-    for (GLenum i = 0; i < 6; ++i) {
-        EXPECT_EQ(rtr::cubeFaceViews[i].face, GL_TEXTURE_CUBE_MAP_POSITIVE_X + i);
-    }
-    const std::vector<glm::mat4> transforms = rtr::buildShadowTransforms();
-    ASSERT_EQ(transforms.size(), 6u);
-    EXPECT_EQ(transforms[3], rtr::shadowProjection() * rtr::cubeFaceViews[3].view);
-
-    const glm::vec3 light(-0.1f, 1.96f, 0.3f);
+    ASSERT_EQ(rtr::buildShadowTransforms().size(), 6u);
     for (int axis = 0; axis < 6; ++axis) {
+        EXPECT_EQ(rtr::cubeFaceViews[axis].face, GL_TEXTURE_CUBE_MAP_POSITIVE_X + axis);
         for (int face = 0; face < 6; ++face) {
-            EXPECT_EQ(insideClipVolume(lightSpace(face, light, 5.0f * faceAxes[axis])),
-                      face == axis)
-                << "point along axis " << axis << ", face " << face;
+            const glm::vec4 p = lightSpace(face, light, 5.0f * faceAxes[axis]);
+            const bool inside =
+                std::abs(p.x) <= p.w && std::abs(p.y) <= p.w && std::abs(p.z) <= p.w;
+            EXPECT_EQ(inside, face == axis) << "point along axis " << axis << ", face " << face;
         }
     }
 }
 
-TEST(ShadowMap, CubeMapIsALayeredDepthTargetWithComparison) {
-    GlContext context;
-    rtr::ShadowMapFBO shadowMap;
-    EXPECT_EQ(shadowMap.framebuffer, 0u);
-    EXPECT_EQ(shadowMap.cubeMap, 0u);
-    shadowMap.init();
-    EXPECT_EQ(integer(GL_DRAW_FRAMEBUFFER_BINDING), 0);
-    EXPECT_EQ(integer(GL_READ_FRAMEBUFFER_BINDING), 0);
-    EXPECT_EQ(integer(GL_TEXTURE_BINDING_CUBE_MAP), 0);
-
-    glBindTexture(GL_TEXTURE_CUBE_MAP, shadowMap.cubeMap);
-    expectSampling(GL_TEXTURE_CUBE_MAP, GL_LINEAR, GL_CLAMP_TO_EDGE);
-    EXPECT_EQ(texParam(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R), GL_CLAMP_TO_EDGE);
-    EXPECT_EQ(texParam(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_COMPARE_MODE), GL_COMPARE_REF_TO_TEXTURE);
-    EXPECT_EQ(texParam(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_COMPARE_FUNC), GL_LEQUAL);
-    for (GLenum i = 0; i < 6; ++i) {
-        const GLenum face = GL_TEXTURE_CUBE_MAP_POSITIVE_X + i;
-        EXPECT_EQ(texLevel(face, GL_TEXTURE_INTERNAL_FORMAT), GL_DEPTH_COMPONENT32F);
-        EXPECT_EQ(texLevel(face, GL_TEXTURE_WIDTH), 512);
-        EXPECT_EQ(texLevel(face, GL_TEXTURE_HEIGHT), 512);
-    }
-
-    glBindFramebuffer(GL_FRAMEBUFFER, shadowMap.framebuffer);
-    EXPECT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER),
-              static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
-    EXPECT_EQ(attachmentParam(GL_DEPTH_ATTACHMENT, GL_FRAMEBUFFER_ATTACHMENT_OBJECT_NAME),
-              static_cast<GLint>(shadowMap.cubeMap));
-    EXPECT_EQ(attachmentParam(GL_DEPTH_ATTACHMENT, GL_FRAMEBUFFER_ATTACHMENT_LAYERED), GL_TRUE);
-    EXPECT_EQ(integer(GL_DRAW_BUFFER), GL_NONE);
-    EXPECT_EQ(integer(GL_READ_BUFFER), GL_NONE);
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    EXPECT_TRUE(testsupport::drainGlErrors().empty());
-}
-
+// Depth-only: the vertex stage places the corners of one triangle, the geometry stage sends it
+// to all six layers through the face transforms.
 const char* const layeredVertex = R"(#version 400 core
-layout(location = 0) in vec3 position;
-uniform mat4 mMatrix;
-void main() { gl_Position = mMatrix * vec4(position, 1.0); }
+uniform vec3 corners[3];
+void main() { gl_Position = vec4(corners[gl_VertexID], 1.0); }
 )";
 
 const char* const layeredGeometry = R"(#version 400 core
@@ -304,26 +225,14 @@ void main() {
 }
 )";
 
-const char* const depthOnlyFragment = "#version 400 core\nvoid main() {}\n";
-
 // A small triangle facing the light around `centre`, in the plane across `axis`.
-void drawTriangleAround(const glm::vec3& centre, const glm::vec3& axis) {
+void drawTriangleAround(GLint cornersSlot, const glm::vec3& centre, const glm::vec3& axis) {
     const glm::vec3 side = std::abs(axis.y) > 0.5f ? glm::vec3(1, 0, 0) : glm::vec3(0, 1, 0);
     const glm::vec3 other = glm::cross(axis, side);
     const glm::vec3 corners[3] = {centre - 0.2f * side - 0.2f * other,
                                   centre + 0.2f * side - 0.2f * other, centre + 0.2f * other};
-    GLuint vao = 0, buffer = 0;
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
-    glGenBuffers(1, &buffer);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    glBufferData(GL_ARRAY_BUFFER, sizeof corners, corners, GL_STATIC_DRAW);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
+    glUniform3fv(cornersSlot, 3, &corners[0][0]);
     glDrawArrays(GL_TRIANGLES, 0, 3);
-    glBindVertexArray(0);
-    glDeleteBuffers(1, &buffer);
-    glDeleteVertexArrays(1, &vao);
 }
 
 // Where a cube sampler looks up direction r on its major face, as texel column and row of a
@@ -336,43 +245,42 @@ glm::ivec2 sampledTexel(int face, const glm::vec3& r) {
     return glm::ivec2(st * 512.0f);
 }
 
-// The start-up set-up, then one shadow pass per axis: only the cube face of that axis may
-// receive depth, at the texel a cube sampler reads for that direction and at the depth the
-// face's transform predicts.
+// The start-up set-up builds a comparing depth cube; then one shadow pass per axis: only the
+// cube face of that axis may receive depth, at the texel a cube sampler reads for that
+// direction and at the depth the face's transform predicts. That the pass renders at all proves
+// the framebuffer complete and layered.
 TEST(ShadowMap, EachFaceTransformRendersIntoItsOwnCubeLayer) {
     GlContext context;
-    testsupport::TempDir dir;
     rtr::ShaderProgram program;
-    program.addShader(GL_VERTEX_SHADER, dir.write("s.vert", layeredVertex).string());
-    program.addShader(GL_GEOMETRY_SHADER, dir.write("s.geom", layeredGeometry).string());
-    program.addShader(GL_FRAGMENT_SHADER, dir.write("s.frag", depthOnlyFragment).string());
-    program.link();
-    program.use();
-    program.mMatrix = rtr::ShaderProgram::uniformLocation(program.program, "mMatrix");
+    program.program = testsupport::buildProgram(
+        layeredVertex, "#version 400 core\nvoid main() {}\n", layeredGeometry);
     rtr::setUpShadowMapping(program);
     ASSERT_NE(rtr::shadowMapFbo, nullptr);
     ASSERT_EQ(rtr::shadowTransforms.size(), 6u);
-    EXPECT_EQ(rtr::shadowTransforms, rtr::buildShadowTransforms());
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(program.shadowMatrices[i],
-                  glGetUniformLocation(program.program,
-                                       ("shadowMatrices[" + std::to_string(i) + "]").c_str()));
-        EXPECT_NE(program.shadowMatrices[i], -1);
+    EXPECT_EQ(query(glGetIntegerv, GL_DRAW_FRAMEBUFFER_BINDING), 0);
+    EXPECT_EQ(query(glGetIntegerv, GL_READ_FRAMEBUFFER_BINDING), 0);
+    glBindTexture(GL_TEXTURE_CUBE_MAP, rtr::shadowMapFbo->cubeMap);
+    for (GLenum i = 0; i < 6; ++i) {
+        expectTexture(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_CUBE_MAP_POSITIVE_X + i,
+                      GL_DEPTH_COMPONENT32F, 512, 512, GL_LINEAR, GL_CLAMP_TO_EDGE);
     }
-
-    const glm::vec3 light(-0.1f, 1.96f, 0.3f);
+    EXPECT_EQ(query(glGetTexParameteriv, GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R), GL_CLAMP_TO_EDGE);
+    EXPECT_EQ(query(glGetTexParameteriv, GL_TEXTURE_CUBE_MAP, GL_TEXTURE_COMPARE_MODE),
+              GL_COMPARE_REF_TO_TEXTURE);
+    EXPECT_EQ(query(glGetTexParameteriv, GL_TEXTURE_CUBE_MAP, GL_TEXTURE_COMPARE_FUNC), GL_LEQUAL);
+    // The pass draws through the slots start-up looked up, so wrong slots show as wrong faces.
+    program.use();
+    GLuint vao = 0;  // the corners come from a uniform, but core profile draws need a VAO
+    glGenVertexArrays(1, &vao);
+    glBindVertexArray(vao);
+    const GLint cornersSlot = glGetUniformLocation(program.program, "corners");
     const glm::mat4 toLight = glm::translate(glm::mat4(1.0f), -light);
     for (int i = 0; i < 6; ++i) {
         const glm::mat4 matrix = rtr::shadowTransforms[i] * toLight;
         glUniformMatrix4fv(program.shadowMatrices[i], 1, GL_FALSE, &matrix[0][0]);
     }
-    const glm::mat4 identity(1.0f);
-    glUniformMatrix4fv(program.mMatrix, 1, GL_FALSE, &identity[0][0]);
-    glDisable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     glViewport(0, 0, rtr::shadowMapSize, rtr::shadowMapSize);
-
-    constexpr std::size_t faceTexels = 512 * 512;
     const auto at = [](const std::vector<float>& depth, glm::ivec2 texel) {
         return depth[static_cast<std::size_t>(texel.y) * 512 + texel.x];
     };
@@ -382,14 +290,14 @@ TEST(ShadowMap, EachFaceTransformRendersIntoItsOwnCubeLayer) {
                                  1.0f * faceAxes[(axis + 4) % 6];
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, rtr::shadowMapFbo->framebuffer);
         glClear(GL_DEPTH_BUFFER_BIT);
-        drawTriangleAround(light + offset, faceAxes[axis]);
+        drawTriangleAround(cornersSlot, light + offset, faceAxes[axis]);
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
         const glm::vec4 clip = lightSpace(axis, light, offset);
         const glm::ivec2 texel = sampledTexel(axis, offset);
         for (GLenum face = 0; face < 6; ++face) {
             const auto depth = readTexture<float>(GL_TEXTURE_CUBE_MAP_POSITIVE_X + face,
                                                   rtr::shadowMapFbo->cubeMap, GL_DEPTH_COMPONENT,
-                                                  GL_FLOAT, faceTexels);
+                                                  GL_FLOAT, 512 * 512);
             const std::size_t covered =
                 std::count_if(depth.begin(), depth.end(), [](float d) { return d < 1.0f; });
             SCOPED_TRACE("axis " + std::to_string(axis) + ", face " + std::to_string(face));
@@ -404,9 +312,9 @@ TEST(ShadowMap, EachFaceTransformRendersIntoItsOwnCubeLayer) {
         }
     }
     EXPECT_TRUE(testsupport::drainGlErrors().empty());
+    glDeleteVertexArrays(1, &vao);
     delete rtr::shadowMapFbo;
     rtr::shadowMapFbo = nullptr;
-    glDeleteProgram(program.program);
 }
 
 }  // namespace
