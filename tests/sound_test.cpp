@@ -2,13 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cmath>
-#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 #include <thread>
@@ -22,48 +18,13 @@ using testsupport::TempDir;
 
 namespace {
 
-void putLittleEndian(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
-    }
-}
-
-// A mono 16-bit tone as a RIFF/WAVE file: small, and decodable by any mixer build.
-std::string toneWav(double seconds) {
-    const std::uint32_t rate = 22050;
-    const auto samples = static_cast<std::uint32_t>(seconds * rate);
-    std::string data;
-    for (std::uint32_t i = 0; i < samples; ++i) {
-        const double value = 8000.0 * std::sin(2.0 * 3.14159265 * 440.0 * i / rate);
-        putLittleEndian(data, static_cast<std::uint16_t>(static_cast<std::int16_t>(value)), 2);
-    }
-    std::string wav = "RIFF";
-    putLittleEndian(wav, 36 + static_cast<std::uint32_t>(data.size()), 4);
-    wav += "WAVEfmt ";
-    putLittleEndian(wav, 16, 4);
-    putLittleEndian(wav, 1, 2);  // PCM
-    putLittleEndian(wav, 1, 2);  // mono
-    putLittleEndian(wav, rate, 4);
-    putLittleEndian(wav, rate * 2, 4);
-    putLittleEndian(wav, 2, 2);
-    putLittleEndian(wav, 16, 2);
-    wav += "data";
-    putLittleEndian(wav, static_cast<std::uint32_t>(data.size()), 4);
-    return wav + data;
-}
-
 // Silent MPEG-1 layer III frames (128 kbit/s, 44.1 kHz, mono): all-zero side information
-// decodes to silence, which is all the music tests need from a real MP3 stream.
+// decodes to silence, which is all these tests need from a real stream.
 std::string silentMp3(double seconds) {
-    const int frameBytes = 417;
-    const int frames = static_cast<int>(seconds * 44100.0 / 1152.0) + 1;
-    std::string frame(frameBytes, '\0');
-    frame[0] = static_cast<char>(0xff);
-    frame[1] = static_cast<char>(0xfb);
-    frame[2] = static_cast<char>(0x90);
-    frame[3] = static_cast<char>(0xc0);
+    std::string frame(417, '\0');
+    frame.replace(0, 4, "\xff\xfb\x90\xc0");
     std::string mp3;
-    for (int i = 0; i < frames; ++i) {
+    for (int i = 0; i <= static_cast<int>(seconds * 44100.0 / 1152.0); ++i) {
         mp3 += frame;
     }
     return mp3;
@@ -101,8 +62,8 @@ class SoundSystem : public ::testing::Test {
             system->release();
         }
     }
-    Sound* openTone(double seconds, unsigned mode) {
-        const std::string path = dir.write("tone.wav", toneWav(seconds)).string();
+    Sound* openStream(double seconds, unsigned mode) {
+        const std::string path = dir.write("stream.mp3", silentMp3(seconds)).string();
         Sound* sound = nullptr;
         EXPECT_EQ(system->createStream(path.c_str(), mode, nullptr, &sound), result::ok);
         return sound;
@@ -125,107 +86,70 @@ TEST(SoundResults, EveryCodeHasItsOwnText) {
         texts.insert(errorString(code));
     }
     EXPECT_EQ(texts.size(), static_cast<std::size_t>(result::unsupported + 1));
-    EXPECT_STREQ(errorString(result::ok), "No errors.");
     EXPECT_STREQ(errorString(9999), "Unknown error.");
     EXPECT_STREQ(errorString(-3), "Unknown error.");
 }
 
-TEST(SoundResults, CallsBeforeInitAndBadArgumentsAreRefused) {
-    EXPECT_EQ(System_Create(nullptr), result::invalidParam);
-    System* system = nullptr;
-    ASSERT_EQ(System_Create(&system), result::ok);
-    Sound* sound = nullptr;
-    EXPECT_EQ(system->createStream("x.wav", modeDefault, nullptr, &sound), result::uninitialized);
-    EXPECT_EQ(system->update(), result::uninitialized);
-    EXPECT_EQ(system->init(0, initNormal, nullptr), result::invalidParam);
-    ASSERT_EQ(system->init(1, initNormal, nullptr), result::ok);
-    EXPECT_EQ(system->init(1, initNormal, nullptr), result::alreadyInitialized);
-    Channel* channel = nullptr;
-    EXPECT_EQ(system->playSound(channelFree, nullptr, false, &channel), result::invalidHandle);
-    EXPECT_EQ(system->release(), result::ok);
-}
-
 TEST_F(SoundSystem, UnusableFilesGiveErrorResults) {
-    Sound* sound = nullptr;
-    const std::string missing = (dir.path() / "missing.mp3").string();
-    EXPECT_EQ(system->createStream(missing.c_str(), modeDefault, nullptr, &sound),
-              result::fileNotFound);
-    const std::string garbage = dir.write("garbage.mp3", std::string(4096, 'x')).string();
-    EXPECT_EQ(system->createStream(garbage.c_str(), modeDefault, nullptr, &sound), result::format);
-    const std::string empty = dir.write("empty.mp3", "").string();
-    EXPECT_EQ(system->createStream(empty.c_str(), modeDefault, nullptr, &sound), result::fileBad);
-    EXPECT_EQ(system->createStream(dir.path().c_str(), modeDefault, nullptr, &sound),
-              result::fileBad);
-    EXPECT_EQ(sound, nullptr);
+    const std::pair<std::string, Result> cases[] = {
+        {(dir.path() / "missing.mp3").string(), result::fileNotFound},
+        {dir.write("garbage.mp3", std::string(4096, 'x')).string(), result::format},
+        {dir.write("empty.mp3", "").string(), result::fileBad},
+        {dir.path().string(), result::fileBad}};
+    for (const auto& [path, expected] : cases) {
+        Sound* sound = nullptr;
+        EXPECT_EQ(system->createStream(path.c_str(), modeDefault, nullptr, &sound), expected)
+            << path;
+        EXPECT_EQ(sound, nullptr);
+    }
 }
 
 TEST_F(SoundSystem, PausedStreamStandsStillAndPlaysOnWhenUnpaused) {
-    Sound* sound = openTone(2.0, modeSoftware | modeLoopNormal);
     Channel* channel = nullptr;
-    ASSERT_EQ(system->playSound(channelFree, sound, true, &channel), result::ok);
+    ASSERT_EQ(system->playSound(channelFree, openStream(2.0, modeLoopNormal), true, &channel),
+              result::ok);
     bool paused = false;
     EXPECT_EQ(channel->getPaused(&paused), result::ok);
     EXPECT_TRUE(paused);
-    float volume = 0.0f;
-    EXPECT_EQ(channel->getVolume(&volume), result::ok);
-    EXPECT_EQ(volume, 1.0f);
-
     const unsigned held = position(channel);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_EQ(position(channel), held);
-
     EXPECT_EQ(channel->setPaused(false), result::ok);
     EXPECT_TRUE(eventually([&] { return position(channel) > held + 100; }));
     EXPECT_EQ(channel->getPaused(&paused), result::ok);
     EXPECT_FALSE(paused);
-}
 
-TEST_F(SoundSystem, VolumeIsKeptAndClamped) {
-    Channel* channel = nullptr;
-    ASSERT_EQ(system->playSound(channelFree, openTone(0.5, modeLoopNormal), false, &channel),
-              result::ok);
+    // Volume starts full, is clamped into [0, 1], and refuses what is not a number.
+    const std::pair<float, float> volumes[] = {{0.5f, 0.5f}, {3.0f, 1.0f}, {-1.0f, 0.0f}};
     float volume = -1.0f;
-    EXPECT_EQ(channel->setVolume(0.5f), result::ok);
-    channel->getVolume(&volume);
-    EXPECT_EQ(volume, 0.5f);
-    EXPECT_EQ(channel->setVolume(3.0f), result::ok);
-    channel->getVolume(&volume);
+    EXPECT_EQ(channel->getVolume(&volume), result::ok);
     EXPECT_EQ(volume, 1.0f);
-    EXPECT_EQ(channel->setVolume(-1.0f), result::ok);
-    channel->getVolume(&volume);
-    EXPECT_EQ(volume, 0.0f);
+    for (const auto& [set, expected] : volumes) {
+        EXPECT_EQ(channel->setVolume(set), result::ok);
+        channel->getVolume(&volume);
+        EXPECT_EQ(volume, expected);
+    }
     EXPECT_EQ(channel->setVolume(std::nanf("")), result::invalidParam);
 }
 
-TEST_F(SoundSystem, LoopingStreamWrapsAndOneShotStreamFreesItsChannel) {
-    Sound* looping = openTone(0.25, modeSoftware | modeLoopNormal);
+TEST_F(SoundSystem, LoopingStreamWrapsAround) {
     Channel* channel = nullptr;
-    ASSERT_EQ(system->playSound(channelFree, looping, false, &channel), result::ok);
+    ASSERT_EQ(system->playSound(channelFree, openStream(0.25, modeLoopNormal), false, &channel),
+              result::ok);
     unsigned highest = 0;
-    bool wrapped = eventually([&] {
+    EXPECT_TRUE(eventually([&] {
         system->update();
         const unsigned now = position(channel);
-        const bool back = now < highest;
         highest = std::max(highest, now);
-        return back;
-    });
-    EXPECT_TRUE(wrapped);
+        return now < highest;
+    }));
     bool playing = false;
     channel->isPlaying(&playing);
     EXPECT_TRUE(playing);
-
-    Sound* once = openTone(0.25, modeLoopOff);
-    ASSERT_EQ(system->playSound(0, once, false, &channel), result::ok);
-    EXPECT_TRUE(eventually([&] {
-        system->update();
-        channel->isPlaying(&playing);
-        return !playing;
-    }));
-    EXPECT_EQ(channel->setPaused(false), result::invalidHandle);
 }
 
 TEST_F(SoundSystem, ANewStreamTakesTheOutputOverFromTheChannelBefore) {
-    Sound* sound = openTone(1.0, modeLoopNormal);
+    Sound* sound = openStream(1.0, modeLoopNormal);
     Channel* first = nullptr;
     Channel* second = nullptr;
     ASSERT_EQ(system->playSound(channelFree, sound, false, &first), result::ok);
@@ -240,9 +164,6 @@ TEST_F(SoundSystem, ANewStreamTakesTheOutputOverFromTheChannelBefore) {
     Channel* extra = nullptr;
     EXPECT_EQ(system->playSound(4, sound, false, &extra), result::invalidParam);
     EXPECT_EQ(system->playSound(-2, sound, false, &extra), result::invalidParam);
-    EXPECT_EQ(system->playSound(3, sound, false, &extra), result::ok);
-    second->isPlaying(&playing);
-    EXPECT_FALSE(playing);
 }
 
 // Helpers run in their own process, started by the tests below.
@@ -279,26 +200,23 @@ TEST(SoundFallback, NoAudioDeviceFallsBackToSilenceAndSaysSoOnce) {
     EXPECT_EQ(run.output.find(notice, first + 1), std::string::npos);
 }
 
-TEST(Music, StartsPausedAtFullVolume) {
-    TempDir dir;
-    dir.write("Models/Sound/Corvale_-_This_Whole_World_Loves_Me_Instrumental.mp3", silentMp3(1.0));
-    std::filesystem::create_directories(dir.path() / "run");
-    const testsupport::ProcessResult run = runHelper(
-        "DISABLED_StartMusic", "cd " + testsupport::shellQuote((dir.path() / "run").string()) +
-                                   " && SDL_AUDIODRIVER=dummy");
-    EXPECT_NE(run.output.find(">>> Load Music\npaused=1 volume=1\n"), std::string::npos)
-        << run.output;
-}
-
-TEST(Music, MissingFileEndsStartUpWithTheSoundLayersNumberAndText) {
+TEST(Music, StartsPausedAtFullVolumeAndAMissingFileEndsStartUp) {
     TempDir dir;
     std::filesystem::create_directories(dir.path() / "run");
-    const testsupport::ProcessResult run = runHelper(
-        "DISABLED_StartMusic", "cd " + testsupport::shellQuote((dir.path() / "run").string()) +
-                                   " && SDL_AUDIODRIVER=dummy");
+    const auto startMusic = [&dir] {
+        return runHelper("DISABLED_StartMusic",
+                         "cd " + testsupport::shellQuote((dir.path() / "run").string()) +
+                             " && SDL_AUDIODRIVER=dummy");
+    };
+    testsupport::ProcessResult run = startMusic();
     EXPECT_EQ(run.exitStatus, 255);
     const std::string expected = ">>> Load Music\nFMOD error: (" +
                                  std::to_string(result::fileNotFound) + ") " +
                                  errorString(result::fileNotFound) + "\n";
     EXPECT_NE(run.output.find(expected), std::string::npos) << run.output;
+
+    dir.write("Models/Sound/Corvale_-_This_Whole_World_Loves_Me_Instrumental.mp3", silentMp3(1.0));
+    run = startMusic();
+    EXPECT_NE(run.output.find(">>> Load Music\npaused=1 volume=1\n"), std::string::npos)
+        << run.output;
 }
