@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <FreeImage.h>
+#include <glm/gtc/matrix_transform.hpp>
 
 #include <cstddef>
+#include <cstring>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/globals.h"
@@ -19,27 +23,16 @@ using rtr::ShaderProgram;
 
 namespace {
 
-std::string shaderPath(const char* name) {
-    return testsupport::repoPath(std::string("Shader/") + name).string();
-}
-
-// The two particle programs exactly as start-up builds them.
-void buildParticlePrograms() {
-    rtr::particleUpdateProgram = new ShaderProgram();
-    rtr::particleUpdateProgram->addShader(GL_VERTEX_SHADER, shaderPath("PassParticle.vert"));
-    rtr::particleUpdateProgram->addShader(GL_GEOMETRY_SHADER, shaderPath("TransformParticle.geom"));
-    rtr::particleUpdateProgram->linkTransformFeedback(true);
-    rtr::particleUpdateProgram->use();
-    rtr::particleUpdateProgram->deltaT =
-        ShaderProgram::uniformLocation(rtr::particleUpdateProgram->program, "deltaT");
-
-    rtr::particleDrawProgram = new ShaderProgram();
-    rtr::particleDrawProgram->addShader(GL_VERTEX_SHADER, shaderPath("PassCopy.vert"));
-    rtr::particleDrawProgram->addShader(GL_GEOMETRY_SHADER, shaderPath("ParticleTex.geom"));
-    rtr::particleDrawProgram->addShader(GL_FRAGMENT_SHADER, shaderPath("ParticleDraw.frag"));
-    rtr::particleDrawProgram->linkTransformFeedback(false);
-    rtr::particleDrawProgram->use();
-    glUniform1f(glGetUniformLocation(rtr::particleDrawProgram->program, "gBillboardSize"), 0.2f);
+// One particle program as start-up builds it, from shader files of the repository.
+ShaderProgram* buildProgram(std::initializer_list<std::pair<GLenum, const char*>> shaders,
+                            bool captureParticles) {
+    auto* program = new ShaderProgram();
+    for (const auto& [stage, name] : shaders) {
+        program->addShader(stage, testsupport::repoPath(std::string("Shader/") + name).string());
+    }
+    program->linkTransformFeedback(captureParticles);
+    program->use();
+    return program;
 }
 
 // Feeds the records of `buffer` to the programs through `vertexArray`, field for field.
@@ -73,7 +66,16 @@ void expectVec(const glm::vec3& actual, const glm::vec3& expected, float toleran
 class ParticleSystemGl : public ::testing::Test {
   protected:
     void SetUp() override {
-        buildParticlePrograms();
+        rtr::particleUpdateProgram = buildProgram({{GL_VERTEX_SHADER, "PassParticle.vert"},
+                                                   {GL_GEOMETRY_SHADER, "TransformParticle.geom"}},
+                                                  true);
+        rtr::particleUpdateProgram->deltaT =
+            ShaderProgram::uniformLocation(rtr::particleUpdateProgram->program, "deltaT");
+        rtr::particleDrawProgram = buildProgram({{GL_VERTEX_SHADER, "PassCopy.vert"},
+                                                 {GL_GEOMETRY_SHADER, "ParticleTex.geom"},
+                                                 {GL_FRAGMENT_SHADER, "ParticleDraw.frag"}},
+                                                false);
+        glUniform1f(uniform("gBillboardSize"), 0.2f);
         system = std::make_unique<ParticleSystem>(glm::vec3(-0.1f, 1.7f, -2.9f));
         system->initBuffers();
         rtr::particleSystem = system.get();
@@ -83,8 +85,10 @@ class ParticleSystemGl : public ::testing::Test {
         system.reset();
         delete rtr::particleUpdateProgram;
         delete rtr::particleDrawProgram;
-        rtr::particleUpdateProgram = nullptr;
-        rtr::particleDrawProgram = nullptr;
+        rtr::particleUpdateProgram = rtr::particleDrawProgram = nullptr;
+    }
+    static GLint uniform(const char* name) {
+        return glGetUniformLocation(rtr::particleDrawProgram->program, name);
     }
 
     // One update step from the source into the feedback buffer; returns the records written.
@@ -117,19 +121,13 @@ class ParticleSystemGl : public ::testing::Test {
 }  // namespace
 
 TEST_F(ParticleSystemGl, BuffersHoldTwoLaunchersAtTheEmitter) {
-    EXPECT_EQ(system->updateProgram, rtr::particleUpdateProgram);
-    EXPECT_EQ(system->drawProgram, rtr::particleDrawProgram);
-    EXPECT_EQ(system->sourceBuffer, 1u);
-    EXPECT_EQ(system->feedbackBuffer, 0u);
-    EXPECT_NE(system->query, 0u);  // a query only becomes an object once begun
-    EXPECT_NE(system->vertexArrays[0], 0u);
-    EXPECT_NE(system->vertexArrays[0], system->vertexArrays[1]);
     for (GLuint buffer : system->particleBuffers) {
         GLint size = 0;
         glBindBuffer(GL_ARRAY_BUFFER, buffer);
         glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_SIZE, &size);
         EXPECT_EQ(size, 91200);
     }
+    ASSERT_EQ(system->sourceBuffer, 1u);
     const std::vector<Particle> records =
         readParticles(system->particleBuffers[1], rtr::particleCapacity);
     for (int i = 0; i < 2; ++i) {
@@ -180,41 +178,45 @@ TEST_F(ParticleSystemGl, UpdateStageLaunchesMovesAndRetiresShells) {
     EXPECT_TRUE(testsupport::drainGlErrors().empty());
 }
 
-TEST_F(ParticleSystemGl, BillboardFacesTheCameraAtItsSetSize) {
+TEST_F(ParticleSystemGl, MissingTextureIsSilentAndALoadedOneTintsTheBillboard) {
+    testsupport::TempDir dir;
+    ::testing::internal::CaptureStdout();
+    rtr::loadParticleTexture((dir.path() / "particle.png").c_str());
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_FALSE(system->textureLoaded);
+    EXPECT_EQ(system->particleTexture, 0u);
+
+    FIBITMAP* image = FreeImage_Allocate(8, 8, 32);
+    std::memset(FreeImage_GetBits(image), 0xff, FreeImage_GetPitch(image) * 8);
+    const std::string png = (dir.path() / "white.png").string();
+    ASSERT_TRUE(FreeImage_Save(FIF_PNG, image, png.c_str()));
+    FreeImage_Unload(image);
+    rtr::loadParticleTexture(png.c_str());
+    ASSERT_TRUE(system->textureLoaded);
+    ASSERT_TRUE(glIsTexture(system->particleTexture));
+
+    // The two launchers, seen from one unit in front of the emitter.
     const int size = 200;
-    GLuint target = 0, framebuffer = 0, white = 0, vertexArray = 0, buffer = 0;
+    GLuint target = 0, framebuffer = 0;
     glGenTextures(1, &target);
     glBindTexture(GL_TEXTURE_2D, target);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, size, size, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     glGenFramebuffers(1, &framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, target, 0);
-    const unsigned char texel[4] = {255, 255, 255, 255};
-    glGenTextures(1, &white);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, white);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, texel);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-
-    const Particle launcher{
-        0.0f, glm::vec3(0.0f), glm::vec3(0.0f), 0.0f, glm::vec3(1.0f, 1.0f, 0.6f), 500000.0f};
-    glGenVertexArrays(1, &vertexArray);
-    glGenBuffers(1, &buffer);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(Particle), &launcher, GL_STATIC_DRAW);
-    describeParticles(vertexArray, buffer);
-
+    glBindTexture(GL_TEXTURE_2D, system->particleTexture);
+    describeParticles(system->vertexArrays[1], system->particleBuffers[1]);
     rtr::particleDrawProgram->use();
-    const GLuint program = rtr::particleDrawProgram->program;
-    const glm::mat4 identity(1.0f);
-    glUniformMatrix4fv(glGetUniformLocation(program, "gVP"), 1, GL_FALSE, &identity[0][0]);
-    glUniform3f(glGetUniformLocation(program, "gCameraPos"), 0.0f, 0.0f, 1.0f);
-    glUniform1i(glGetUniformLocation(program, "gColorMap"), 0);
+    const glm::mat4 view = glm::translate(glm::mat4(1.0f), -system->emitterPosition);
+    const glm::vec3 eye = system->emitterPosition + glm::vec3(0.0f, 0.0f, 1.0f);
+    glUniformMatrix4fv(uniform("gVP"), 1, GL_FALSE, &view[0][0]);
+    glUniform3fv(uniform("gCameraPos"), 1, &eye[0]);
+    glUniform1i(uniform("gColorMap"), 0);
     glViewport(0, 0, size, size);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_CULL_FACE);  // the demo culls back faces; the billboard must survive it
-    glDrawArrays(GL_POINTS, 0, 1);
+    glDrawArrays(GL_POINTS, 0, 2);
 
     std::vector<unsigned char> row(size * 4);
     glReadPixels(0, size / 2, size, 1, GL_RGBA, GL_UNSIGNED_BYTE, row.data());
@@ -226,30 +228,9 @@ TEST_F(ParticleSystemGl, BillboardFacesTheCameraAtItsSetSize) {
     EXPECT_EQ(row[(size / 2) * 4 + 0], 255);
     EXPECT_EQ(row[(size / 2) * 4 + 2], 153);
     EXPECT_EQ(row[0], 0);
-
-    glDeleteBuffers(1, &buffer);
-    glDeleteVertexArrays(1, &vertexArray);
-    glDeleteTextures(1, &white);
     glDeleteFramebuffers(1, &framebuffer);
     glDeleteTextures(1, &target);
     EXPECT_TRUE(testsupport::drainGlErrors().empty());
-}
-
-TEST_F(ParticleSystemGl, TextureLoadsOrIsSilentlyMissing) {
-    testsupport::TempDir dir;
-    ::testing::internal::CaptureStdout();
-    rtr::loadParticleTexture((dir.path() / "particle.png").c_str());
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
-    EXPECT_FALSE(system->textureLoaded);
-    EXPECT_EQ(system->particleTexture, 0u);
-
-    FIBITMAP* image = FreeImage_Allocate(8, 8, 24);
-    const std::string png = (dir.path() / "good.png").string();
-    ASSERT_TRUE(FreeImage_Save(FIF_PNG, image, png.c_str()));
-    FreeImage_Unload(image);
-    rtr::loadParticleTexture(png.c_str());
-    EXPECT_TRUE(system->textureLoaded);
-    EXPECT_TRUE(glIsTexture(system->particleTexture));
 
     rtr::particleSystem = nullptr;
     rtr::loadParticleTexture(png.c_str());  // no emitter: nothing to load into
