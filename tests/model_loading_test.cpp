@@ -26,8 +26,6 @@ using rtr::scene::SceneGeometryTess;
 using testsupport::GlContext;
 using testsupport::TempDir;
 
-// ---- Collada files with materials, written by the tests ----------------------------------
-
 // Assimp orders a Collada file's materials by id, so tests name them in the order they want.
 struct Material {
     std::string id;
@@ -35,90 +33,61 @@ struct Material {
     std::string emission;
 };
 
-// A triangle list in a geometry and node of its own, so the file's meshes come out in order.
-struct Mesh {
-    std::vector<glm::vec3> corners;
-    std::string material;
-};
-
-std::string floatSource(const std::string& id, const std::string& values, size_t count,
-                        const std::string& params) {
-    std::string accessor;
-    for (char p : params) accessor += std::string("<param name=\"") + p + "\" type=\"float\"/>";
-    return "<source id=\"" + id + "\"><float_array id=\"" + id + "-a\" count=\"" +
-           std::to_string(count * params.size()) + "\">" + values +
-           "</float_array><technique_common><accessor source=\"#" + id + "-a\" count=\"" +
-           std::to_string(count) + "\" stride=\"" + std::to_string(params.size()) + "\">" +
-           accessor + "</accessor></technique_common></source>";
-}
-
-// Every corner gets the normal (0, 0, 1) and the uv (0, 0).
-std::string geometry(const Mesh& mesh, const std::string& id) {
-    std::ostringstream positions;
-    std::ostringstream indices;
-    for (size_t k = 0; k < mesh.corners.size(); ++k) {
-        const glm::vec3& p = mesh.corners[k];
-        positions << p.x << ' ' << p.y << ' ' << p.z << ' ';
-        indices << k << " 0 0 ";
+std::string withId(std::string text, const std::string& id) {
+    for (size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at + id.size())) {
+        text.replace(at, 1, id);
     }
-    return "<geometry id=\"" + id + "\"><mesh>" +
-           floatSource(id + "-p", positions.str(), mesh.corners.size(), "XYZ") +
-           floatSource(id + "-n", "0 0 1", 1, "XYZ") + floatSource(id + "-t", "0 0", 1, "ST") +
-           "<vertices id=\"" + id + "-v\"><input semantic=\"POSITION\" source=\"#" + id +
-           "-p\"/></vertices><triangles count=\"" + std::to_string(mesh.corners.size() / 3) +
-           "\" material=\"" + mesh.material + "\"><input semantic=\"VERTEX\" source=\"#" + id +
-           "-v\" offset=\"0\"/><input semantic=\"NORMAL\" source=\"#" + id +
-           "-n\" offset=\"1\"/><input semantic=\"TEXCOORD\" source=\"#" + id +
-           "-t\" offset=\"2\" set=\"0\"/><p>" + indices.str() +
-           "</p></triangles></mesh></geometry>";
+    return text;
 }
 
-std::string colladaDocument(const std::vector<Material>& materials,
-                            const std::vector<Mesh>& meshes) {
+// A triangle covering the viewport when drawn with a pass-through vertex stage. It has no uvs,
+// and the import gives it the normal (0, 0, 1).
+const char* const colladaMesh = R"(<geometry id="@-mesh"><mesh><source id="@-p">
+<float_array id="@-a" count="9">-1 -1 0 3 -1 0 -1 3 0</float_array><technique_common>
+<accessor source="#@-a" count="3" stride="3"><param name="X" type="float"/>
+<param name="Y" type="float"/><param name="Z" type="float"/></accessor></technique_common>
+</source><vertices id="@-v"><input semantic="POSITION" source="#@-p"/></vertices>
+<triangles count="1" material="@"><input semantic="VERTEX" source="#@-v" offset="0"/>
+<p>0 1 2</p></triangles></mesh></geometry>)";
+
+const char* const colladaNode = R"(<node id="@-node"><instance_geometry url="#@-mesh">
+<bind_material><technique_common><instance_material symbol="@" target="#@"/>
+</technique_common></bind_material></instance_geometry></node>)";
+
+// One mesh per material, each in a node of its own, so the meshes come out in material order.
+std::string colladaDocument(const std::vector<Material>& materials) {
     std::string images, effects, library, geometries, nodes;
-    auto texture = [&](const std::string& channel, const std::string& image,
-                       const std::string& file) {
-        if (file.empty())
-            return std::string();
-        images += "<image id=\"" + image + "\"><init_from>" + file + "</init_from></image>";
-        return "<" + channel + "><texture texture=\"" + image + "\" texcoord=\"UV\"/></" + channel +
-               ">";
-    };
     for (const Material& m : materials) {
-        effects += "<effect id=\"" + m.id + "-fx\"><profile_COMMON><technique sid=\"c\"><phong>" +
-                   texture("emission", m.id + "-e", m.emission) +
-                   texture("diffuse", m.id + "-d", m.diffuse) +
-                   "</phong></technique></profile_COMMON></effect>";
-        library +=
-            "<material id=\"" + m.id + "\"><instance_effect url=\"#" + m.id + "-fx\"/></material>";
+        std::string shading;
+        for (const auto& [channel, file] :
+             {std::pair<std::string, std::string>{"emission", m.emission},
+              {"diffuse", m.diffuse}}) {
+            if (!file.empty()) {
+                images += withId(
+                    "<image id=\"@-" + channel + "\"><init_from>" + file + "</init_from></image>",
+                    m.id);
+                shading += withId("<" + channel + "><texture texture=\"@-" + channel +
+                                      "\" texcoord=\"UV\"/></" + channel + ">",
+                                  m.id);
+            }
+        }
+        effects += withId(R"(<effect id="@-fx"><profile_COMMON><technique sid="c"><phong>)", m.id) +
+                   shading + "</phong></technique></profile_COMMON></effect>";
+        library += withId(R"(<material id="@"><instance_effect url="#@-fx"/></material>)", m.id);
+        geometries += withId(colladaMesh, m.id);
+        nodes += withId(colladaNode, m.id);
     }
-    for (size_t i = 0; i < meshes.size(); ++i) {
-        const std::string id = "mesh" + std::to_string(i);
-        const std::string& m = meshes[i].material;
-        geometries += geometry(meshes[i], id);
-        nodes += "<node id=\"node" + id + "\"><instance_geometry url=\"#" + id +
-                 "\"><bind_material><technique_common><instance_material symbol=\"" + m +
-                 "\" target=\"#" + m +
-                 "\"/></technique_common></bind_material>"
-                 "</instance_geometry></node>";
-    }
-    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<COLLADA xmlns=\"http://www.collada.org/"
-           "2005/11/COLLADASchema\" version=\"1.4.1\"><asset><up_axis>Y_UP</up_axis></asset>"
-           "<library_images>" +
+    return R"(<?xml version="1.0" encoding="utf-8"?>
+<COLLADA xmlns="http://www.collada.org/2005/11/COLLADASchema" version="1.4.1">
+<asset><up_axis>Y_UP</up_axis></asset><library_images>)" +
            images + "</library_images><library_effects>" + effects +
            "</library_effects><library_materials>" + library +
            "</library_materials><library_geometries>" + geometries +
            "</library_geometries><library_visual_scenes><visual_scene id=\"scene\">" + nodes +
-           "</visual_scene></library_visual_scenes><scene><instance_visual_scene "
-           "url=\"#scene\"/></scene></COLLADA>\n";
+           R"(</visual_scene></library_visual_scenes>
+<scene><instance_visual_scene url="#scene"/></scene></COLLADA>
+)";
 }
-
-// A triangle covering the whole viewport when drawn with a pass-through vertex stage.
-Mesh screenTriangle(const std::string& material) {
-    return {{{-1, -1, 0}, {3, -1, 0}, {-1, 3, 0}}, material};
-}
-
-// ---- Programs ---------------------------------------------------------------------------
 
 const char* const modelVertex = R"(#version 400 core
 layout(location = 0) in vec3 position;
@@ -174,8 +143,6 @@ void main() {
     viewNormal = vec3(0.0, 0.0, 1.0);
 }
 )";
-
-// ---- GL read-back helpers ---------------------------------------------------------------
 
 template <typename T>
 std::vector<T> readBuffer(GLenum target, GLuint buffer) {
@@ -234,12 +201,20 @@ class ModelTest : public testing::Test {
     std::unique_ptr<ShaderProgram> modelProgram() {
         return program({{GL_VERTEX_SHADER, modelVertex}, {GL_FRAGMENT_SHADER, modelFragment}});
     }
+    // Also installed as the program-wide displacement program.
+    std::unique_ptr<ShaderProgram> displaceProgram() {
+        auto built = program({{GL_VERTEX_SHADER, positionVertex},
+                              {GL_TESS_CONTROL_SHADER, tessControl},
+                              {GL_TESS_EVALUATION_SHADER, tessEvaluation},
+                              {GL_FRAGMENT_SHADER, modelFragment}});
+        rtr::displaceShaderProgram = built.get();
+        return built;
+    }
     std::string file(const std::string& name, const std::string& text) {
         return dir.write(name, text).string();
     }
-    std::string model(const std::string& name, const std::vector<Material>& materials,
-                      const std::vector<Mesh>& meshes) {
-        return file(name, colladaDocument(materials, meshes));
+    std::string model(const std::string& name, const std::vector<Material>& materials) {
+        return file(name, colladaDocument(materials));
     }
     // A one-colour image, so any texel read shows which file a unit holds.
     void image(const std::string& name, BYTE r, BYTE g, BYTE b) {
@@ -252,8 +227,6 @@ class ModelTest : public testing::Test {
     TempDir dir;
     int files = 0;
 };
-
-// ---- Geometry ---------------------------------------------------------------------------
 
 TEST_F(ModelTest, UploadsTheFirstMeshAsTheFileHoldsIt) {
     // Two triangles at positive coordinates sharing an edge, then a second mesh far away.
@@ -275,17 +248,27 @@ TEST_F(ModelTest, UploadsTheFirstMeshAsTheFileHoldsIt) {
     EXPECT_EQ(geometry.boundingBoxMin, glm::vec3(0, 0, 0));  // the box grows from the origin
     EXPECT_EQ(geometry.boundingBoxMax, glm::vec3(3, 4, 2));
     ASSERT_EQ(geometry.indexCount, 6);
-    EXPECT_EQ(geometry.vertexCount, 4u);  // the shared corners are joined
+    ASSERT_EQ(geometry.vertexCount, 4u);  // the shared corners are joined
 
+    // Every model program finds its streams at the same locations.
     const MeshBuffers& b = geometry.buffers;
+    const GLuint streams[] = {b.positionBuffer, b.normalBuffer, b.uvBuffer};
+    glBindVertexArray(b.vao);
+    for (GLuint location = 0; location < 3; ++location) {
+        GLint enabled = 0;
+        GLint buffer = 0;
+        glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_ENABLED, &enabled);
+        glGetVertexAttribiv(location, GL_VERTEX_ATTRIB_ARRAY_BUFFER_BINDING, &buffer);
+        EXPECT_EQ(enabled, GL_TRUE) << location;
+        EXPECT_EQ(static_cast<GLuint>(buffer), streams[location]) << location;
+    }
+    glBindVertexArray(0);
     const auto positions = readBuffer<float>(GL_ARRAY_BUFFER, b.positionBuffer);
     const auto normals = readBuffer<float>(GL_ARRAY_BUFFER, b.normalBuffer);
     const auto uv = readBuffer<float>(GL_ARRAY_BUFFER, b.uvBuffer);
     const auto indices = readBuffer<GLuint>(GL_ELEMENT_ARRAY_BUFFER, b.indexBuffer);
-    ASSERT_EQ(positions.size(), 3 * geometry.vertexCount);
-    ASSERT_EQ(normals.size(), 3 * geometry.vertexCount);
-    ASSERT_EQ(uv.size(), 2 * geometry.vertexCount);
-    ASSERT_EQ(indices.size(), 6u);
+    ASSERT_EQ(glm::uvec4(positions.size(), normals.size(), uv.size(), indices.size()),
+              glm::uvec4(12, 12, 8, 6));
     for (size_t k = 0; k < 6; ++k) {
         SCOPED_TRACE(k);
         const size_t v = indices[k];
@@ -331,7 +314,7 @@ TEST_F(ModelTest, MissingStreamsReadAsZerosAndFacesBelowThreeCornersAreSkipped) 
 TEST_F(ModelTest, FilesThatYieldNoMeshLeaveAnEmptyModel) {
     auto shader = modelProgram();
     const std::string missing = (dir.path() / "missing.dae").string();
-    const std::string meshless = model("meshless.dae", {}, {});
+    const std::string meshless = model("meshless.dae", {});
     const std::pair<std::string, std::string> cases[] = {{missing, ""},
                                                          {meshless, "the file holds no mesh\n"}};
     for (const auto& [path, reason] : cases) {
@@ -341,18 +324,12 @@ TEST_F(ModelTest, FilesThatYieldNoMeshLeaveAnEmptyModel) {
         const std::string output = testing::internal::GetCapturedStdout();
         const std::string start = "  Assimp-Error: parsing file (" + path + ") failed: ";
         EXPECT_EQ(output.rfind(start, 0), 0u) << output;
-        EXPECT_EQ(output.back(), '\n');
         if (!reason.empty()) {
             EXPECT_EQ(output, start + reason);
         }
-        for (GLuint buffer : {empty.buffers.positionBuffer, empty.buffers.normalBuffer,
-                              empty.buffers.uvBuffer, empty.buffers.indexBuffer}) {
-            EXPECT_EQ(buffer, MeshBuffers::noBuffer);
-        }
+        EXPECT_EQ(empty.buffers.positionBuffer, MeshBuffers::noBuffer);
         EXPECT_EQ(empty.buffers.vao, 0u);
-        EXPECT_EQ(empty.vertexCount, 0u);
-        EXPECT_EQ(empty.indexCount, 0);
-        EXPECT_EQ(empty.boundingBoxMax, glm::vec3(0));
+        EXPECT_EQ(empty.vertexCount + empty.indexCount, 0u);
         EXPECT_EQ(primitivesDrawnBy(empty), 0u);
         empty.bindTextures();
     }
@@ -369,18 +346,12 @@ TEST_F(ModelTest, OnlyPlainModelsTurnInwardNormalsOutwards) {
                                   "f 1//1 3//3 2//2\nf 1//1 2//2 4//4\n"
                                   "f 1//1 4//4 3//3\nf 2//2 3//3 4//4\n");
     auto shader = modelProgram();
-    auto displace = program({{GL_VERTEX_SHADER, positionVertex},
-                             {GL_TESS_CONTROL_SHADER, tessControl},
-                             {GL_TESS_EVALUATION_SHADER, tessEvaluation},
-                             {GL_FRAGMENT_SHADER, modelFragment}});
-    rtr::displaceShaderProgram = displace.get();
+    auto displace = displaceProgram();
     SceneGeometry plain(glm::mat4(1.0f), shader.get(), path);
     SceneGeometryTess tess(glm::mat4(1.0f), nullptr, path);
     EXPECT_LT(readBuffer<float>(GL_ARRAY_BUFFER, plain.buffers.normalBuffer)[0], 0.0f);
     EXPECT_GT(readBuffer<float>(GL_ARRAY_BUFFER, tess.buffers.normalBuffer)[0], 0.0f);
 }
-
-// ---- Textures ---------------------------------------------------------------------------
 
 TEST(ModelDirectory, IsThePathUpToTheLastSlash) {
     EXPECT_EQ(rtr::scene::modelDirectory("../Models/wall_v1.dae"), "../Models");
@@ -393,8 +364,7 @@ TEST_F(ModelTest, DiffuseAndDisplacementGoToUnitsZeroAndOneAndDieWithTheModel) {
     image("red.png", 255, 0, 0);
     image("green.png", 0, 255, 0);
     const std::string path =
-        model("textured.dae", {{"a_plain", "", ""}, {"b_textured", "red.png", "green.png"}},
-              {screenTriangle("a_plain"), screenTriangle("b_textured")});
+        model("textured.dae", {{"a_plain", "", ""}, {"b_textured", "red.png", "green.png"}});
     auto shader = modelProgram();
     testing::internal::CaptureStdout();
     auto geometry = std::make_unique<SceneGeometry>(glm::mat4(1.0f), shader.get(), path);
@@ -440,7 +410,7 @@ TEST_F(ModelTest, TextureCountsOtherThanOneOrTwoBindNothing) {
     // Material 0 is never read, so a single-material file loads no texture.
     testing::internal::CaptureStdout();
     SceneGeometry single(glm::mat4(1.0f), shader.get(),
-                         model("single.dae", {{"only", "a.png", ""}}, {screenTriangle("only")}));
+                         model("single.dae", {{"only", "a.png", ""}}));
     const std::string output = testing::internal::GetCapturedStdout();
     EXPECT_NE(output.find("  Number of materials: 1\n"), std::string::npos);
     EXPECT_EQ(output.find("Loaded"), std::string::npos);
@@ -448,8 +418,7 @@ TEST_F(ModelTest, TextureCountsOtherThanOneOrTwoBindNothing) {
     SceneGeometry three(
         glm::mat4(1.0f), shader.get(),
         model("three.dae",
-              {{"a_plain", "", ""}, {"b_first", "a.png", "b.png"}, {"c_second", "a.png", ""}},
-              {screenTriangle("a_plain"), screenTriangle("b_first"), screenTriangle("c_second")}));
+              {{"a_plain", "", ""}, {"b_first", "a.png", "b.png"}, {"c_second", "a.png", ""}}));
     ASSERT_EQ(three.textures.size(), 3u);
 
     GLuint mine[2] = {};
@@ -467,31 +436,13 @@ TEST_F(ModelTest, TextureCountsOtherThanOneOrTwoBindNothing) {
     }
 }
 
-// ---- Tessellated models -----------------------------------------------------------------
-
 TEST_F(ModelTest, TessellatedModelUsesTheDisplacementProgramAndDrawsPatches) {
-    image("red.png", 255, 0, 0);
-    image("green.png", 0, 255, 0);
-    auto displace = program({{GL_VERTEX_SHADER, positionVertex},
-                             {GL_TESS_CONTROL_SHADER, tessControl},
-                             {GL_TESS_EVALUATION_SHADER, tessEvaluation},
-                             {GL_FRAGMENT_SHADER, modelFragment}});
+    auto displace = displaceProgram();
     auto other = modelProgram();
-    rtr::displaceShaderProgram = displace.get();
-    // Three triangles in the first mesh.
-    const std::string path =
-        model("vessel.dae", {{"a_plain", "", ""}, {"b_textured", "red.png", "green.png"}},
-              {{{{-1, -1, 0},
-                 {1, -1, 0},
-                 {1, 1, 0},
-                 {-1, -1, 0},
-                 {1, 1, 0},
-                 {-1, 1, 0},
-                 {0, 0, 0},
-                 {0.5f, 0, 0},
-                 {0, 0.5f, 0}},
-                "a_plain"},
-               screenTriangle("b_textured")});
+    const std::string path = file("vessel.obj",
+                                  "v -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\n"
+                                  "v 0 0 0\nv 0.5 0 0\nv 0 0.5 0\n"
+                                  "f 1 2 3\nf 1 3 4\nf 5 6 7\n");
     other->use();
     SceneGeometryTess withNull(glm::mat4(1.0f), nullptr, path);
     SceneGeometryTess withOther(glm::mat4(1.0f), other.get(), path);
@@ -499,16 +450,10 @@ TEST_F(ModelTest, TessellatedModelUsesTheDisplacementProgramAndDrawsPatches) {
     EXPECT_EQ(withNull.shaderProgram, displace.get());
     EXPECT_EQ(withOther.shaderProgram, displace.get());
     EXPECT_EQ(withOther.indexCount, 9);
-    EXPECT_EQ(withOther.colorTextureLocation,
-              glGetUniformLocation(displace->program, "colorTexture"));
-    EXPECT_NE(withOther.displacementTextureLocation, -1);
 
     displace->use();
-    withOther.bindTextures();
-    EXPECT_EQ(samplerValue(displace->program, "displacementTexture"), 1);
-    EXPECT_EQ(integer(GL_PATCH_VERTICES), 3);
     EXPECT_EQ(primitivesDrawnBy(withOther), 3u);  // one triangle per three-vertex patch
-    EXPECT_EQ(integer(GL_VERTEX_ARRAY_BINDING), 0);
+    EXPECT_EQ(integer(GL_PATCH_VERTICES), 3);
     EXPECT_TRUE(testsupport::drainGlErrors().empty());
 }
 
