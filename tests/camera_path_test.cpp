@@ -10,25 +10,6 @@
 
 namespace {
 
-// Loads a curve file with the given content and frees the segments afterwards.
-class CurveFile : public ::testing::Test {
-  protected:
-    std::vector<rtr::CurveSegment*> load(const std::string& content) {
-        segments = rtr::loadCameraPath(dir.write("curve.txt", content).string());
-        return segments;
-    }
-    void release() {
-        for (rtr::CurveSegment* segment : segments) {
-            delete segment;
-        }
-        segments.clear();
-    }
-    void TearDown() override { release(); }
-
-    testsupport::TempDir dir;
-    std::vector<rtr::CurveSegment*> segments;
-};
-
 // Lines "i i i" for i = first .. first + count - 1.
 std::string pointLines(int first, int count) {
     std::string text;
@@ -39,78 +20,67 @@ std::string pointLines(int first, int count) {
     return text;
 }
 
-void expectPoint(const glm::vec3& point, float value) {
-    EXPECT_EQ(point, glm::vec3(value)) << "expected point " << value;
-}
-
-TEST_F(CurveFile, MissingOrEmptyFileGivesNoSegments) {
-    EXPECT_TRUE(rtr::loadCameraPath((dir.path() / "absent.txt").string()).empty());
-    EXPECT_TRUE(load("").empty());
-}
-
-TEST_F(CurveFile, LinesStartingWithCapitalSAreSkippedWhateverFollows) {
-    EXPECT_TRUE(load("S\nSegment 1 2 3\nS1 2 3\nS 4 5 6\n").empty());
-}
-
-TEST_F(CurveFile, OnlyTheFirstThreeNumbersOfALineCount) {
-    load("1.5 -2 3e-1 7\n" + pointLines(2, 3));
-    ASSERT_EQ(segments.size(), 1u);
-    EXPECT_EQ(segments[0]->P0, glm::vec3(1.5f, -2.0f, 0.3f));
-    expectPoint(segments[0]->P3, 4.0f);
-}
-
-TEST_F(CurveFile, SLinesAnywhereNeitherSplitNorStartSegments) {
-    load("S start\n" + pointLines(0, 3) + "S middle\n" + pointLines(3, 2) + "S\nS\n" +
-         pointLines(5, 3) + "S end");
-    ASSERT_EQ(segments.size(), 2u);
-    expectPoint(segments[0]->P0, 0.0f);
-    expectPoint(segments[0]->P1, 1.0f);
-    expectPoint(segments[0]->P2, 2.0f);
-    expectPoint(segments[0]->P3, 3.0f);
-    expectPoint(segments[1]->P0, 4.0f);
-    expectPoint(segments[1]->P3, 7.0f);
-}
-
-// A lower-case "s" is not a comment marker: the line is read as a point, and since it starts
-// with no number it is a malformed point line, dropped like any other.
-TEST_F(CurveFile, LowerCaseSLineIsAMalformedPointLine) {
-    load(pointLines(0, 2) + "s 9 9 9\n" + pointLines(2, 2));
-    ASSERT_EQ(segments.size(), 1u);
-    expectPoint(segments[0]->P2, 2.0f);
-}
-
-TEST_F(CurveFile, LinesWithFewerThanThreeNumbersAreSkipped) {
-    load(pointLines(0, 1) + "\n1 2\n   \n7 x 8 9\n" + pointLines(1, 3));
-    ASSERT_EQ(segments.size(), 1u);
-    expectPoint(segments[0]->P0, 0.0f);
-    expectPoint(segments[0]->P1, 1.0f);
-    expectPoint(segments[0]->P3, 3.0f);
-}
-
-TEST_F(CurveFile, IncompleteTrailingGroupIsDropped) {
-    for (int extra = 1; extra <= 3; ++extra) {
-        release();
-        load(pointLines(0, 4 + extra));
-        ASSERT_EQ(segments.size(), 1u) << extra << " trailing points";
-        expectPoint(segments[0]->P3, 3.0f);
+// The points (i, i, i) for i = 0 .. count - 1.
+std::vector<glm::vec3> points(int count) {
+    std::vector<glm::vec3> result;
+    for (int i = 0; i < count; ++i) {
+        result.emplace_back(static_cast<float>(i));
     }
-    release();
-    EXPECT_TRUE(load(pointLines(0, 3)).empty());
+    return result;
 }
 
-TEST_F(CurveFile, WindowsLineEndsAndNoFinalLineEndAreRead) {
-    load("S header\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n10 11 12");
-    ASSERT_EQ(segments.size(), 1u);
-    EXPECT_EQ(segments[0]->P3, glm::vec3(10.0f, 11.0f, 12.0f));
+// The control points of every segment read from `path`, in order; frees the segments.
+std::vector<glm::vec3> loadPoints(const std::string& path) {
+    std::vector<glm::vec3> result;
+    for (rtr::CurveSegment* segment : rtr::loadCameraPath(path)) {
+        result.insert(result.end(), {segment->P0, segment->P1, segment->P2, segment->P3});
+        delete segment;
+    }
+    return result;
 }
 
-TEST_F(CurveFile, CameraPathSharesTheSegmentsOfItsList) {
-    load(pointLines(0, 8));
+// Lines with fewer than three numbers and an incomplete last group of four are outside the
+// format: they are dropped, so start-up always gets whole segments.
+TEST(CurveFile, ReadsGroupsOfFourPointsAndDropsWhatIsNotAPoint) {
+    const std::vector<glm::vec3> firstFour = points(4);
+    const std::vector<glm::vec3> numbers = {glm::vec3(1.5f, -2.0f, 0.3f), glm::vec3(2.0f),
+                                            glm::vec3(3.0f), glm::vec3(4.0f)};
+    const std::vector<glm::vec3> windows = {glm::vec3(1, 2, 3), glm::vec3(4, 5, 6),
+                                            glm::vec3(7, 8, 9), glm::vec3(10, 11, 12)};
+    const struct {
+        std::string content;
+        std::vector<glm::vec3> expected;
+    } cases[] = {
+        {"", {}},
+        {"S\nSegment 1 2 3\nS1 2 3\nS 4 5 6\n", {}},
+        {"1.5 -2 3e-1 7\n" + pointLines(2, 3), numbers},
+        {"S start\n" + pointLines(0, 3) + "S middle\n" + pointLines(3, 2) + "S\nS\n" +
+             pointLines(5, 3) + "S end",
+         points(8)},
+        // Lower-case "s" is no comment marker, but a point line without numbers.
+        {pointLines(0, 2) + "s 9 9 9\n" + pointLines(2, 2), firstFour},
+        {pointLines(0, 1) + "\n1 2\n   \n7 x 8 9\n" + pointLines(1, 3), firstFour},
+        {pointLines(0, 5), firstFour},
+        {pointLines(0, 7), firstFour},
+        {pointLines(0, 3), {}},
+        {"S header\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n10 11 12", windows},
+    };
+    const testsupport::TempDir dir;
+    for (const auto& c : cases) {
+        EXPECT_EQ(loadPoints(dir.write("curve.txt", c.content).string()), c.expected) << c.content;
+    }
+    EXPECT_TRUE(loadPoints((dir.path() / "absent.txt").string()).empty());
+}
+
+TEST(CurveFile, CameraPathSharesTheSegmentsOfItsList) {
+    const testsupport::TempDir dir;
+    const auto segments = rtr::loadCameraPath(dir.write("curve.txt", pointLines(0, 8)).string());
     const rtr::CameraPath path(segments);
     EXPECT_EQ(path.segmentCount, 2);
     EXPECT_EQ(path.segments, segments);
-    EXPECT_FLOAT_EQ(path.curveParameter, 23.1349f);
-    EXPECT_EQ(rtr::CameraPath({}).segmentCount, 0);
+    for (rtr::CurveSegment* segment : segments) {
+        delete segment;
+    }
 }
 
 }  // namespace

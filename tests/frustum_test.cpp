@@ -3,8 +3,6 @@
 #include <glm/glm.hpp>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include <cmath>
-
 #include "app/globals.h"
 #include "render/frustum.h"
 #include "scene/scene_object.h"
@@ -16,30 +14,20 @@ using glm::vec4;
 
 const glm::mat4 identity(1.0f);
 
-void expectPlane(const vec4& actual, const vec4& expected) {
-    EXPECT_NEAR(actual.x, expected.x, 1e-5f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-5f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-5f);
-    EXPECT_NEAR(actual.w, expected.w, 1e-5f);
-}
-
 // The camera's projection at the origin, looking down -z.
 glm::mat4 cameraFrustum() {
     return glm::perspective(rtr::fovy, 4.0f / 3.0f, rtr::nearPlane, rtr::farPlane);
 }
 
-TEST(FrustumPlanes, IdentityGivesTheClipCubeInStorageOrder) {
+TEST(FrustumPlanes, AreNormalisedPointInwardsAndComeInStorageOrder) {
     // Scaling the whole matrix scales each plane; normalising must undo it.
     rtr::extractFrustumPlanes(glm::mat4(3.0f));
-    expectPlane(rtr::frustumPlanes[0], vec4(1, 0, 0, 1));   // left
-    expectPlane(rtr::frustumPlanes[1], vec4(-1, 0, 0, 1));  // right
-    expectPlane(rtr::frustumPlanes[2], vec4(0, 1, 0, 1));   // bottom
-    expectPlane(rtr::frustumPlanes[3], vec4(0, -1, 0, 1));  // top
-    expectPlane(rtr::frustumPlanes[4], vec4(0, 0, 1, 1));   // near
-    expectPlane(rtr::frustumPlanes[5], vec4(0, 0, -1, 1));  // far
-}
+    const vec4 clipCube[6] = {{1, 0, 0, 1},  {-1, 0, 0, 1}, {0, 1, 0, 1},    // left, right, bottom
+                              {0, -1, 0, 1}, {0, 0, 1, 1},  {0, 0, -1, 1}};  // top, near, far
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_LT(glm::length(rtr::frustumPlanes[i] - clipCube[i]), 1e-5f) << i;
+    }
 
-TEST(FrustumPlanes, PerspectivePlanesAreUnitLengthAndPointInwards) {
     const glm::mat4 view = glm::lookAt(vec3(1, 2, 3), vec3(1, 2, -5), vec3(0, 1, 0));
     rtr::extractFrustumPlanes(cameraFrustum() * view);
     for (const vec4& plane : rtr::frustumPlanes) {
@@ -47,48 +35,30 @@ TEST(FrustumPlanes, PerspectivePlanesAreUnitLengthAndPointInwards) {
         // A point straight ahead of the eye, between the clip distances, is inside every plane.
         EXPECT_GT(glm::dot(plane, vec4(1, 2, -2, 1)), 0.0f);
     }
-    expectPlane(rtr::frustumPlanes[4], vec4(0, 0, -1, 3.0f - rtr::nearPlane));
-    EXPECT_NEAR(rtr::frustumPlanes[5].w, rtr::farPlane - 3.0f, 1e-3f);
-    EXPECT_NEAR(rtr::frustumPlanes[5].z, 1.0f, 1e-6f);
+    EXPECT_LT(glm::length(rtr::frustumPlanes[4] - vec4(0, 0, -1, 3.0f - rtr::nearPlane)), 1e-5f);
 }
 
-TEST(FrustumBox, StraddlingAndTouchingBoxesAreVisibleOnlyOutsideOnesAreNot) {
+TEST(FrustumBox, RejectsOnlyBoxesWhollyBehindOnePlane) {
     rtr::extractFrustumPlanes(identity);
     // Straddles the right plane x = 1.
     EXPECT_TRUE(rtr::isInFrustum(vec3(0.5f, 0, 0), vec3(1.5f, 0.2f, 0.2f), identity));
     // Its farthest corner lies exactly on the left plane x = -1.
     EXPECT_TRUE(rtr::isInFrustum(vec3(-3, -0.5f, -0.5f), vec3(-1, 0.5f, 0.5f), identity));
     EXPECT_FALSE(rtr::isInFrustum(vec3(-3, -0.5f, -0.5f), vec3(-1.01f, 0.5f, 0.5f), identity));
-    // Wholly beyond the far plane, and wholly above the top plane.
-    EXPECT_FALSE(rtr::isInFrustum(vec3(-0.5f, -0.5f, -3), vec3(0.5f, 0.5f, -1.5f), identity));
     EXPECT_FALSE(rtr::isInFrustum(vec3(-0.5f, 1.2f, -0.5f), vec3(0.5f, 2, 0.5f), identity));
-    // A box larger than the frustum in every direction.
-    EXPECT_TRUE(rtr::isInFrustum(vec3(-9), vec3(9), identity));
-}
-
-TEST(FrustumBox, TestIsConservativeNearFrustumCorners) {
-    // Rotated about z the clip cube becomes a diamond in xy with a vertex at (1.414, 0).
-    rtr::extractFrustumPlanes(glm::rotate(identity, glm::radians(45.0f), vec3(0, 0, 1)));
-    // Wholly outside the diamond (x >= 1.5), yet no single plane has the whole box behind it.
-    EXPECT_TRUE(rtr::isInFrustum(vec3(1.5f, -0.2f, -0.5f), vec3(2, 0.2f, 0.5f), identity));
-    // Beyond the edge rather than the vertex, one plane rejects it.
-    EXPECT_FALSE(rtr::isInFrustum(vec3(1, 1, -0.5f), vec3(1.4f, 1.4f, 0.5f), identity));
-}
-
-TEST(FrustumBox, MirroredAndRotatedBoxesUseTheSpanOfTheirTransformedCorners) {
-    rtr::extractFrustumPlanes(identity);
     // Mirrored in x, the max corner lands left of the min corner; the box spans [-3, -0.5].
     const glm::mat4 mirror = glm::scale(identity, vec3(-1, 1, 1));
     EXPECT_TRUE(rtr::isInFrustum(vec3(0.5f, 0, 0), vec3(3, 0.5f, 0.5f), mirror));
     EXPECT_FALSE(rtr::isInFrustum(vec3(1.5f, 0, 0), vec3(3, 0.5f, 0.5f),
                                   mirror * glm::translate(identity, vec3(0.5f, 0, 0))));
 
-    // A bar beside the camera is culled; turned 90 degrees about y it lies straight ahead.
-    rtr::extractFrustumPlanes(cameraFrustum());
-    const vec3 barMin(2, -0.1f, -0.1f), barMax(3, 0.1f, 0.1f);
-    EXPECT_FALSE(rtr::isInFrustum(barMin, barMax, identity));
-    const glm::mat4 turned = glm::rotate(identity, glm::radians(90.0f), vec3(0, 1, 0));
-    EXPECT_TRUE(rtr::isInFrustum(barMin, barMax, turned));
+    // Rotated about z the clip cube becomes a diamond in xy with a vertex at (1.414, 0).
+    rtr::extractFrustumPlanes(glm::rotate(identity, glm::radians(45.0f), vec3(0, 0, 1)));
+    // Wholly outside the diamond (x >= 1.5), yet no single plane has the whole box behind it:
+    // the test is conservative.
+    EXPECT_TRUE(rtr::isInFrustum(vec3(1.5f, -0.2f, -0.5f), vec3(2, 0.2f, 0.5f), identity));
+    // Beyond the edge rather than the vertex, one plane rejects it.
+    EXPECT_FALSE(rtr::isInFrustum(vec3(1, 1, -0.5f), vec3(1.4f, 1.4f, 0.5f), identity));
 }
 
 struct StubObject : rtr::scene::SceneObject {
@@ -96,13 +66,12 @@ struct StubObject : rtr::scene::SceneObject {
     void draw() override {}
 };
 
-TEST(FrustumBox, SceneObjectWithEmptyBoxIsVisibleExactlyWhenItsOriginIs) {
+// A model that failed to load keeps an empty box at its origin.
+TEST(FrustumBox, SceneObjectIsTestedWithItsBoxPlacedByItsModelMatrix) {
     rtr::extractFrustumPlanes(cameraFrustum());
-    StubObject ahead(glm::translate(identity, vec3(0, 0, -5)));
+    EXPECT_TRUE(rtr::isInFrustum(StubObject(glm::translate(identity, vec3(0, 0, -5)))));
     StubObject behind(glm::translate(identity, vec3(0, 0, 5)));
-    EXPECT_TRUE(rtr::isInFrustum(ahead));
     EXPECT_FALSE(rtr::isInFrustum(behind));
-
     behind.boundingBoxMin = vec3(-1, -1, -7);
     behind.boundingBoxMax = vec3(1, 1, -6);  // reaches from z = 5 back to z = -2
     EXPECT_TRUE(rtr::isInFrustum(behind));

