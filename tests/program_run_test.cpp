@@ -10,6 +10,8 @@
 
 namespace {
 
+using testsupport::countOf;
+
 using testsupport::runShell;
 using testsupport::shellQuote;
 
@@ -44,15 +46,6 @@ TEST(DemoProgram, EndsWhenTheWindowManagerAsksItToClose) {
                                  std::string(LUMAVEX_SEND_WM_DELETE) + " $wid; sleep 1; done");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
     EXPECT_EQ(result.output.find("General GL Error Checking"), std::string::npos) << result.output;
-}
-
-std::size_t countOf(const std::string& text, const std::string& piece) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(piece); at != std::string::npos;
-         at = text.find(piece, at + 1)) {
-        ++count;
-    }
-    return count;
 }
 
 TEST(DemoProgram, StartUpReportsLoadingInItsFixedOrder) {

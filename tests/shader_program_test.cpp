@@ -9,9 +9,12 @@
 
 #include "gpu/shader_program.h"
 #include "support/gl_context.h"
+#include "support/process.h"
 #include "support/sandbox.h"
 
 namespace {
+
+using testsupport::escapeRegex;
 
 using rtr::ShaderProgram;
 using testsupport::GlContext;
@@ -30,27 +33,11 @@ out vec4 fragColor;
 void main() { fragColor = vec4(used); other = vec4(1.0); }
 )";
 
-std::string escapeRegex(const std::string& text) {
-    std::string escaped;
-    for (char c : text) {
-        if (std::string("\\^$.|?*+()[]{}").find(c) != std::string::npos) {
-            escaped += '\\';
-        }
-        escaped += c;
-    }
-    return escaped;
-}
-
 // Runs in the forked death-test child, which makes its own context so the parent never starts
 // driver threads before forking. Fatal messages go to standard output while death tests watch
 // standard error, and the pause must find no terminal to wait on.
 void buildInFatalCheck(const std::vector<std::pair<GLenum, std::string>>& stages, bool link) {
-    std::cout.flush();
-    std::fflush(stdout);
-    dup2(STDERR_FILENO, STDOUT_FILENO);
-    if (std::freopen("/dev/null", "r", stdin) == nullptr) {
-        std::abort();
-    }
+    testsupport::redirectForFatalCheck();
     GlContext context;
     ShaderProgram program;
     for (const auto& [type, path] : stages) {

@@ -10,15 +10,9 @@
 
 namespace {
 
-using testsupport::shellQuote;
+using testsupport::countOf;
 
-std::size_t countOf(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
-}
+using testsupport::shellQuote;
 
 }  // namespace
 

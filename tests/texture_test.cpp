@@ -9,10 +9,13 @@
 
 #include "scene/texture.h"
 #include "support/gl_context.h"
+#include "support/process.h"
 #include "support/sandbox.h"
 #include "test_images.h"
 
 namespace {
+
+using testsupport::escapeRegex;
 
 using rtr::scene::loadTextureFile;
 using rtr::scene::Texture;
@@ -197,26 +200,10 @@ TEST_F(TextureTest, FreeImageRoadRefusesWhatItCannotDecodeQuietly) {
     }
 }
 
-std::string escapeRegex(const std::string& text) {
-    std::string escaped;
-    for (char c : text) {
-        if (std::string("\\^$.|?*+()[]{}").find(c) != std::string::npos) {
-            escaped += '\\';
-        }
-        escaped += c;
-    }
-    return escaped;
-}
-
 // Runs in the forked death-test child, which makes its own context: fatal messages go to
 // standard output while death tests watch standard error, and the pause must find no terminal.
 void loadInFatalCheck(const std::string& path) {
-    std::cout.flush();
-    std::fflush(stdout);
-    dup2(STDERR_FILENO, STDOUT_FILENO);
-    if (std::freopen("/dev/null", "r", stdin) == nullptr) {
-        std::abort();
-    }
+    testsupport::redirectForFatalCheck();
     GlContext context;
     ilInit();
     Texture texture{path.c_str(), 0, GL_TEXTURE_2D};

@@ -1,9 +1,12 @@
 #include "support/process.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <iostream>
 
 namespace testsupport {
 
@@ -34,6 +37,35 @@ std::string shellQuote(const std::string& text) {
         }
     }
     return quoted + "'";
+}
+
+std::string escapeRegex(const std::string& text) {
+    std::string escaped;
+    for (char c : text) {
+        if (std::string("\\^$.|?*+()[]{}").find(c) != std::string::npos) {
+            escaped += '\\';
+        }
+        escaped += c;
+    }
+    return escaped;
+}
+
+std::size_t countOf(const std::string& text, const std::string& piece) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(piece); at != std::string::npos;
+         at = text.find(piece, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+void redirectForFatalCheck() {
+    std::cout.flush();
+    std::fflush(stdout);
+    dup2(STDERR_FILENO, STDOUT_FILENO);
+    if (std::freopen("/dev/null", "r", stdin) == nullptr) {
+        std::abort();
+    }
 }
 
 }  // namespace testsupport
