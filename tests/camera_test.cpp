@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <GLFW/glfw3.h>
 #include <glm/glm.hpp>
 
 #include <set>
@@ -103,30 +102,6 @@ TEST(Camera, ScriptedModeIgnoresKeysAndMouseAndKeepsTheCursor) {
     EXPECT_EQ(camera.position, glm::vec3(0.0f));
     EXPECT_EQ(glm::vec2(camera.yaw, camera.pitch), glm::vec2(0.0f));
     EXPECT_EQ(camera.cursor, glm::dvec2(40.0, 25.0));
-}
-
-// The default input source reads a live window: in the captured cursor mode the cursor
-// position is virtual, so the test can place it and see look() put it back.
-TEST(Camera, LooksWithTheCursorOfARealWindow) {
-    ASSERT_EQ(glfwInit(), GLFW_TRUE);
-    glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
-    GLFWwindow* window = glfwCreateWindow(320, 240, "camera test", nullptr, nullptr);
-    ASSERT_NE(window, nullptr);
-    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
-    glfwPollEvents();
-    glfwSetCursorPos(window, 30.0, -20.0);
-
-    rtr::Camera camera(window, 1.0f);
-    camera.look();
-    EXPECT_FLOAT_EQ(camera.yaw, 3.0f);
-    EXPECT_FLOAT_EQ(camera.pitch, -2.0f);
-    glm::dvec2 cursor(-1.0, -1.0);
-    glfwGetCursorPos(window, &cursor.x, &cursor.y);
-    EXPECT_EQ(cursor, glm::dvec2(0.0, 0.0));
-    camera.move(1.0);  // no key is down
-    EXPECT_EQ(camera.position, glm::vec3(0.0f));
-    glfwDestroyWindow(window);
-    glfwTerminate();
 }
 
 }  // namespace

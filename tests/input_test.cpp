@@ -7,6 +7,7 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "camera/camera.h"
+#include "support/gl_context.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ namespace {
 class KeyCallback : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(glfwInit(), GLFW_TRUE);
+        ASSERT_TRUE(testsupport::initGlfw());
         glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
         window = glfwCreateWindow(320, 240, "input test", nullptr, nullptr);
         ASSERT_NE(window, nullptr);
@@ -104,6 +105,30 @@ TEST(ScrollCallback, WheelChangesFovByATenthPerStepWithinLimits) {
     delete rtr::camera;
     rtr::camera = nullptr;
     rtr::scrollCallback(nullptr, 0.0, 1.0);  // before the camera exists: ignored
+}
+
+// The default input source reads a live window: in the captured cursor mode the cursor
+// position is virtual, so the test can place it and see look() put it back.
+TEST(Camera, LooksWithTheCursorOfARealWindow) {
+    ASSERT_TRUE(testsupport::initGlfw());
+    glfwWindowHint(GLFW_CLIENT_API, GLFW_NO_API);
+    GLFWwindow* window = glfwCreateWindow(320, 240, "camera test", nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+    glfwPollEvents();
+    glfwSetCursorPos(window, 30.0, -20.0);
+
+    rtr::Camera camera(window, 1.0f);
+    camera.look();
+    EXPECT_FLOAT_EQ(camera.yaw, 3.0f);
+    EXPECT_FLOAT_EQ(camera.pitch, -2.0f);
+    glm::dvec2 cursor(-1.0, -1.0);
+    glfwGetCursorPos(window, &cursor.x, &cursor.y);
+    EXPECT_EQ(cursor, glm::dvec2(0.0, 0.0));
+    camera.move(1.0);  // no key is down
+    EXPECT_EQ(camera.position, glm::vec3(0.0f));
+    glfwDestroyWindow(window);
+    glfwTerminate();
 }
 
 }  // namespace

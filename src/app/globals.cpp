@@ -64,6 +64,7 @@ scene::Texture* iloAwakeTexture = nullptr;
 scene::Texture* iloWinkTexture = nullptr;
 
 std::vector<scene::PointLight*> pointLights;
+std::vector<scene::PointLight*> createdPointLights;
 ParticleSystem* particleSystem = nullptr;
 std::vector<ParticleSystem*> particleSystems;
 

@@ -103,6 +103,9 @@ extern scene::Texture* iloAwakeTexture;
 extern scene::Texture* iloWinkTexture;
 
 extern std::vector<scene::PointLight*> pointLights;
+// Every light start-up made, in creation order, including those the show later takes out of
+// `pointLights`; shutdown frees them from here.
+extern std::vector<scene::PointLight*> createdPointLights;
 extern ParticleSystem* particleSystem;
 extern std::vector<ParticleSystem*> particleSystems;
 

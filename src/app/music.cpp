@@ -37,4 +37,13 @@ void startMusic() {
     musicChannel->setPaused(true);
 }
 
+void stopMusic() {
+    if (musicSystem != nullptr) {
+        musicSystem->release();  // frees the stream and channel and closes the audio device
+    }
+    musicSystem = nullptr;
+    musicSound = nullptr;
+    musicChannel = nullptr;
+}
+
 }  // namespace rtr

@@ -19,4 +19,7 @@ void fmodCheck(sound::Result result);
 // Opens the music stream and leaves it paused at full volume.
 void startMusic();
 
+// Closes the music stream and the audio output again.
+void stopMusic();
+
 }  // namespace rtr

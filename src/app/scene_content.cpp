@@ -58,6 +58,7 @@ scene::PointLight* addLight(glm::vec3 position, glm::vec3 color, float intensity
                             glm::vec3 attenuation) {
     auto* light = new scene::PointLight(position, color, intensity, attenuation);
     pointLights.push_back(light);
+    createdPointLights.push_back(light);
     return light;
 }
 

@@ -28,6 +28,7 @@
 #include "scene/quad.h"
 #include "scene/scene_geometry.h"
 #include "scene/scene_geometry_tess.h"
+#include "scene/texture.h"
 #include "util/window.h"
 
 namespace rtr {
@@ -241,6 +242,35 @@ void deleteAll(const std::vector<T*>& objects) {
     }
 }
 
+void deleteTexture(scene::Texture*& texture) {
+    if (texture != nullptr) {
+        glDeleteTextures(1, &texture->id);
+        delete texture;
+        texture = nullptr;
+    }
+}
+
+// Everything else start-up made, so a leak checker sees a clean exit and the audio device is
+// closed: the lights (also those the show took out of the list), the shadow map, the particle
+// system with its programs, the face textures and the music.
+void freeRemainingObjects() {
+    deleteAll(createdPointLights);
+    createdPointLights.clear();
+    pointLights.clear();
+    delete shadowMapFbo;
+    shadowMapFbo = nullptr;
+    shadowTransforms.clear();
+    deleteAll(particleSystems);
+    particleSystems.clear();
+    particleSystem = nullptr;
+    delete particleUpdateProgram;
+    delete particleDrawProgram;
+    particleUpdateProgram = particleDrawProgram = nullptr;
+    deleteTexture(iloAwakeTexture);
+    deleteTexture(iloWinkTexture);
+    stopMusic();
+}
+
 }  // namespace
 
 void startUp() {
@@ -292,8 +322,10 @@ void shutDown() {
     deleteAll(cameraPathPoints);
     delete cameraPath;
     delete gBuffer;
+    freeRemainingObjects();
     // Last: every deletion above still needs the context the window owns.
     delete mainWindow;
+    mainWindow = nullptr;
 }
 
 }  // namespace rtr

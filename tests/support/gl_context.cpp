@@ -1,13 +1,26 @@
 #include "support/gl_context.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace testsupport {
 
+bool initGlfw() {
+    // A loaded X server can refuse a connection for a moment; a few tries ride that out.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (glfwInit() == GLFW_TRUE)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(200 << attempt));
+    }
+    std::fprintf(stderr, "glfwInit failed five times (DISPLAY=%s)\n",
+                 std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "unset");
+    return false;
+}
+
 GlContext::GlContext(int width, int height) {
-    if (glfwInit() != GLFW_TRUE) {
-        std::fprintf(stderr, "glfwInit failed (is DISPLAY set?)\n");
+    if (!initGlfw()) {
         std::abort();
     }
     glfwDefaultWindowHints();

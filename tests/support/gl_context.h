@@ -7,6 +7,9 @@
 
 namespace testsupport {
 
+// glfwInit with a few retries; false (and a message on stderr) when the X server stays away.
+bool initGlfw();
+
 // A hidden 4.0 core-profile window whose context is current for the test's lifetime.
 class GlContext {
   public:
