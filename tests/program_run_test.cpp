@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/demo_process.h"
 #include "support/process.h"
@@ -19,18 +20,22 @@ TEST(DemoProgram, PrintsGlStringsFirstAndEndsOnEscape) {
     testsupport::ProgramSandbox box;
     const auto result = testsupport::runDemo(box, "");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
-    // Renderer, version, vendor: three plain lines before anything else.
-    std::string text = result.output;
+    // Renderer, version, vendor: three plain lines before anything else. Whatever the GPU,
+    // the version of a 4.x core context starts with "4.".
+    const std::string& text = result.output;
+    std::vector<std::string> lines;
     std::size_t lineEnd = 0;
     for (int i = 0; i < 3; ++i) {
-        lineEnd = text.find('\n', lineEnd);
-        ASSERT_NE(lineEnd, std::string::npos) << text;
-        ++lineEnd;
+        const std::size_t end = text.find('\n', lineEnd);
+        ASSERT_NE(end, std::string::npos) << text;
+        lines.push_back(text.substr(lineEnd, end - lineEnd));
+        lineEnd = end + 1;
     }
-    EXPECT_NE(text.find("llvmpipe"), std::string::npos) << text;
-    EXPECT_NE(text.find("4."), std::string::npos) << text;
-    EXPECT_NE(text.find("Mesa"), std::string::npos) << text;
-    EXPECT_LT(text.find("Mesa"), lineEnd + 1);
+    for (const std::string& line : lines) {
+        EXPECT_FALSE(line.empty()) << text;
+        EXPECT_EQ(line.find("Error occured"), std::string::npos) << text;
+    }
+    EXPECT_EQ(lines[1].rfind("4.", 0), 0u) << text;
     const std::size_t firstError = text.find("Error occured");
     if (firstError != std::string::npos) {
         EXPECT_GE(firstError, lineEnd);
