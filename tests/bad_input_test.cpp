@@ -158,7 +158,7 @@ TEST(BadInput, ToolsRejectBadValuesWithOneLineNamingThemAndStatus2) {
         {"lumavex_capture --at 2,,5", "2,,5"},      {"lumavex_capture --fps abc", "abc"},
         {"lumavex_capture --at 1e999", "1e999"},    {"lumavex_capture --fps 0", "'0'"},
         {"lumavex_capture --fps nan", "nan"},       {"lumavex_capture --fps -1", "-1"},
-        {"lumavex_capture --video --at 3", "--at"}, {"lumavex_benchmark --frames x", " x "},
+        {"lumavex_capture --video --at 3", "--at"}, {"lumavex_benchmark --frames x", "'x'"},
         {"lumavex_benchmark --at 2,x", "'x'"},
     };
     for (const auto& [command, named] : cases) {

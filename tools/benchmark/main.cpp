@@ -57,7 +57,7 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
                  "lumavex_benchmark"};
     app.add_option("--frames", options.frames, "frames measured at each moment")
         ->type_name("N")
-        ->check(CLI::Range(1, 100000))
+        ->check(tools::countIn(1, 100000))
         ->capture_default_str();
     std::string momentList;
     app.add_option("--at", momentList, "show times in seconds to measure at (default 2,12,20,30,38,48,57)")

@@ -43,6 +43,22 @@ CLI::Validator numberAbove(double lowest, double highest, bool lowestAllowed) {
         description);
 }
 
+CLI::Validator countIn(long lowest, long highest) {
+    const std::string description =
+        "[" + std::to_string(lowest) + ", " + std::to_string(highest) + "]";
+    return CLI::Validator(
+        [=](std::string& text) -> std::string {
+            char* end = nullptr;
+            errno = 0;
+            const long value = std::strtol(text.c_str(), &end, 10);
+            if (text.empty() || *end != '\0' || errno == ERANGE || value < lowest ||
+                value > highest)
+                return inQuotes(text) + " is not a whole number in " + description;
+            return {};
+        },
+        description);
+}
+
 std::optional<std::vector<double>> parseTimes(const std::string& list, double highest,
                                               std::string* error) {
     std::vector<double> times;

@@ -14,6 +14,9 @@ namespace tools {
 // A finite number with lowest < value <= highest (or lowest <= value when `lowestAllowed`).
 CLI::Validator numberAbove(double lowest, double highest, bool lowestAllowed = false);
 
+// A whole number with lowest <= value <= highest.
+CLI::Validator countIn(long lowest, long highest);
+
 // Comma-separated show times in seconds, each finite and in [0, highest]; nullopt on any bad
 // item, with `error` naming it.
 std::optional<std::vector<double>> parseTimes(const std::string& list, double highest,
