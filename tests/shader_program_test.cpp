@@ -51,11 +51,16 @@ void buildInFatalCheck(const std::vector<std::pair<GLenum, std::string>>& stages
 TEST(ShaderProgramDeathTest, FatalPathsPrintTheirMessageAndExitWith255) {
     TempDir dir;
     const std::string missing = (dir.path() / "missing.vert").string();
+    // The message on standard output, then the path tried and why on standard error.
     EXPECT_EXIT(buildInFatalCheck({{GL_VERTEX_SHADER, missing}}, false),
-                testing::ExitedWithCode(255), "^Failed to open shader file\n$");
+                testing::ExitedWithCode(255),
+                "^Failed to open shader file\n  shader file " + escapeRegex(missing) +
+                    " does not exist\n  working directory: ");
     // A directory opens as a stream but cannot be read.
     EXPECT_EXIT(buildInFatalCheck({{GL_FRAGMENT_SHADER, dir.path().string()}}, false),
-                testing::ExitedWithCode(255), "^Failed to open shader file\n$");
+                testing::ExitedWithCode(255),
+                "^Failed to open shader file\n  shader file " + escapeRegex(dir.path().string()) +
+                    " is a directory\n");
 
     const std::string broken =
         dir.write("broken.frag", "#version 400 core\nvoid main() { undeclaredName = 1; }\n")

@@ -13,8 +13,9 @@ extern sound::Channel* musicChannel;
 
 extern const char* const musicFile;
 
-// Ends the program with the sound layer's number and text unless `result` is success.
-void fmodCheck(sound::Result result);
+// Ends the program with the sound layer's number and text unless `result` is success. With
+// `file`, standard error also names the file the failed call was about.
+void fmodCheck(sound::Result result, const char* file = nullptr);
 
 // Opens the music stream and leaves it paused at full volume.
 void startMusic();

@@ -2,6 +2,7 @@
 
 #include <GLFW/glfw3.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -46,6 +47,23 @@ std::string programLog(GLuint program) {
     return log.data();
 }
 
+// The most likely cause is a start from the wrong directory: every path is relative to it.
+std::string unreadableShaderDetail(const std::string& path) {
+    std::error_code error;
+    const bool exists = std::filesystem::exists(path, error);
+    const char* why = !exists                                     ? "does not exist"
+                      : std::filesystem::is_directory(path, error) ? "is a directory"
+                                                                   : "cannot be read";
+    std::string detail = "  shader file " + path + " " + why + "\n  working directory: " +
+                         std::filesystem::current_path(error).string();
+    if (!exists) {
+        detail +=
+            "\n  Shader/ and Models/ must sit beside the directory the program is started from "
+            "(it reads ../Shader/ and ../Models/); start it from build/, for example.";
+    }
+    return detail;
+}
+
 }  // namespace
 
 ShaderProgram::ShaderProgram() {
@@ -67,7 +85,7 @@ ShaderProgram::~ShaderProgram() {
 void ShaderProgram::addShader(GLenum type, const std::string& path) {
     std::string text;
     if (!readWholeFile(path, text)) {
-        platform::fatalExit("Failed to open shader file");
+        platform::fatalExit("Failed to open shader file", unreadableShaderDetail(path));
     }
     const GLuint shader = glCreateShader(type);
     if (shader == 0) {

@@ -47,4 +47,11 @@ void fatalExit(const std::string& message) {
     std::exit(-1);
 }
 
+void fatalExit(const std::string& message, const std::string& detail) {
+    std::cout << message << std::endl;
+    std::cerr << detail << std::endl;
+    consolePause();
+    std::exit(-1);
+}
+
 }  // namespace rtr::platform

@@ -12,4 +12,8 @@ void consolePause();
 // exit status -1.
 [[noreturn]] void fatalExit(const std::string& message);
 
+// The same, with `detail` (the path tried, the reason) on standard error after the message,
+// so standard output keeps only the program's own lines.
+[[noreturn]] void fatalExit(const std::string& message, const std::string& detail);
+
 }  // namespace rtr::platform

@@ -42,7 +42,7 @@ void announceSilentFallback(const std::string& reason) {
         return;
     }
     silentFallbackAnnounced = true;
-    std::cout << "Sound: no audio device available (" << reason << "), the music plays silently."
+    std::cerr << "Sound: no audio device available (" << reason << "), the music plays silently."
               << std::endl;
 }
 

@@ -4,6 +4,10 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
+#include <initializer_list>
+#include <iterator>
+#include <type_traits>
+
 #include "app/globals.h"
 #include "camera/camera.h"
 #include "gpu/shader_program.h"
@@ -67,11 +71,22 @@ void drawSceneModels(bool culling) {
     }
 }
 
+// Models that share a material bind it once, from the first one that loaded textures: one
+// whose file failed to import has none, and binding it would leave the previous model's
+// textures on all the others.
+template <typename Models>
+auto firstTextured(const Models& models) -> std::decay_t<decltype(*std::begin(models))> {
+    for (auto* model : models) {
+        if (model != nullptr && !model->textures.empty())
+            return model;
+    }
+    return nullptr;
+}
+
 void drawRolls() {
-    // All rolls share the first roll's textures: one bind for ten draws.
-    if (rolls.empty())
-        return;
-    rolls.front()->bindTextures();
+    // All rolls share one material: one bind for ten draws.
+    if (scene::SceneGeometry* textured = firstTextured(rolls))
+        textured->bindTextures();
     for (scene::SceneGeometry* roll : rolls) {
         setMatrix(deferredGeomProgram->modelViewMatrix, frame.view * roll->modelMatrix);
         roll->draw();
@@ -102,9 +117,11 @@ void drawTessellatedObjects(bool culling) {
     glUniform1i(program.LoD, 0);
     glUniform1f(program.gDispFactor, 0.165f * tessellationOn);
     // The five walls share one material: one bind for all of them.
-    wallDoorTess->bindTextures();
-    for (scene::SceneGeometryTess* wall :
-         {wallDoorTess, wallLaufbandTess, wallLittleRoomTess, wallNonDoorTess, wallVesselTess}) {
+    const std::initializer_list<scene::SceneGeometryTess*> walls = {
+        wallDoorTess, wallLaufbandTess, wallLittleRoomTess, wallNonDoorTess, wallVesselTess};
+    if (scene::SceneGeometryTess* textured = firstTextured(walls))
+        textured->bindTextures();
+    for (scene::SceneGeometryTess* wall : walls) {
         if (culling && !isInFrustum(*wall))
             continue;
         setMatrix(program.modelViewMatrix, frame.view);

@@ -1,5 +1,7 @@
 #include "util/window.h"
 
+#include <iostream>
+
 #include "app/globals.h"
 #include "platform/console.h"
 
@@ -7,9 +9,20 @@ namespace rtr::util {
 
 int Window::instanceCount = 0;
 
+namespace {
+
+// GLFW's own reason for a failure (no display, no suitable context) goes to standard error.
+void printGlfwError(int code, const char* description) {
+    std::cerr << "GLFW error 0x" << std::hex << code << std::dec << ": " << description
+              << std::endl;
+}
+
+}  // namespace
+
 Window::Window(std::string title) {
     GLFWmonitor* monitor = nullptr;
     if (instanceCount == 0) {
+        glfwSetErrorCallback(printGlfwError);
         if (glfwInit() != GLFW_TRUE) {
             platform::fatalExit("Failed to init GLFW");
         }

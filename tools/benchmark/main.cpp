@@ -1,6 +1,6 @@
 // Measures the six render stages and the whole frame at fixed moments of the show.
 //
-//   lumavex_benchmark [--frames N] [--at t1,t2,...] [--csv FILE]
+//   lumavex_benchmark [--frames N] [--at t1,t2,...] [--csv FILE]   (--help lists the defaults)
 //
 // Each stage is wrapped in a GL_TIME_ELAPSED query; the frame time is the wall time of the
 // six stages plus glFinish. Run it from the build directory, like the demo.
@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,6 +20,8 @@
 #include "app/globals.h"
 #include "app/show_runner.h"
 #include "app/startup.h"
+#include "common/command_line.h"
+#include "common/progress.h"
 #include "render/render_passes.h"
 #include "util/window.h"
 
@@ -30,6 +33,8 @@ const std::array<Stage, 6> kStages = {rtr::renderShadowPass,   rtr::updateCamera
                                       rtr::renderLightPass,    rtr::renderFinalPass};
 const std::array<const char*, 7> kNames = {"shadow", "camera", "geometry", "ssao",
                                            "lights", "final",  "frame"};
+
+constexpr double kLongestShow = 3600.0;
 
 struct Options {
     int frames = 40;
@@ -46,23 +51,25 @@ Summary summarise(std::vector<double> values) {
     return {values.front(), values[values.size() / 2], values.back()};
 }
 
-bool parseOptions(int argc, char** argv, Options& options) {
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string arg = argv[i];
-        if (arg == "--frames") {
-            options.frames = std::max(1, std::stoi(argv[i + 1]));
-        } else if (arg == "--csv") {
-            options.csvPath = argv[i + 1];
-        } else if (arg == "--at") {
-            options.moments.clear();
-            std::stringstream in(argv[i + 1]);
-            std::string item;
-            while (std::getline(in, item, ',')) options.moments.push_back(std::stod(item));
-        } else {
-            return false;
-        }
-    }
-    return argc % 2 == 1;
+std::optional<int> parseOptions(int argc, char** argv, Options& options) {
+    CLI::App app{"Renders fixed moments of the show and reports the GPU time of each render "
+                 "stage and the whole-frame time as min/median/max, as a table and as CSV.",
+                 "lumavex_benchmark"};
+    app.add_option("--frames", options.frames, "frames measured at each moment")
+        ->type_name("N")
+        ->check(tools::countIn(1, 100000))
+        ->capture_default_str();
+    std::string momentList;
+    app.add_option("--at", momentList, "show times in seconds to measure at (default 2,12,20,30,38,48,57)")
+        ->type_name("T1,T2,...")
+        ->check(tools::timeList(kLongestShow));
+    app.add_option("--csv", options.csvPath, "CSV file for the summaries")
+        ->type_name("FILE")->capture_default_str();
+    if (std::optional<int> status = tools::parseCommandLine(app, argc, argv))
+        return status;
+    if (!momentList.empty())
+        options.moments = *tools::parseTimes(momentList, kLongestShow);
+    return std::nullopt;
 }
 
 // Milliseconds per stage (0..5) and for the whole frame (6), one entry per measured frame.
@@ -86,7 +93,7 @@ void measureFrame(const std::array<GLuint, 6>& queries, Samples& samples) {
 }
 
 void report(double moment, const Samples& samples, std::ostream& csv) {
-    std::cout << "t = " << std::setw(5) << moment << " s";
+    std::cout << "t = " << std::fixed << std::setprecision(1) << std::setw(5) << moment << " s";
     for (std::size_t s = 0; s < samples.size(); ++s) {
         const Summary sum = summarise(samples[s]);
         std::cout << (s == 0 ? "  " : " | ") << kNames[s] << " " << std::fixed
@@ -101,10 +108,8 @@ void report(double moment, const Samples& samples, std::ostream& csv) {
 
 int main(int argc, char** argv) {
     Options options;
-    if (!parseOptions(argc, argv, options)) {
-        std::cerr << "usage: lumavex_benchmark [--frames N] [--at t1,t2,...] [--csv FILE]\n";
-        return 2;
-    }
+    if (std::optional<int> status = parseOptions(argc, argv, options))
+        return *status;
     rtr::windowWidth = 1024;
     rtr::windowHeight = 768;
     rtr::windowed = true;
@@ -121,15 +126,23 @@ int main(int argc, char** argv) {
     rtr::ShowRunner runner(1.0 / 30.0);
     Samples all;
     std::sort(options.moments.begin(), options.moments.end());
+    tools::Progress progress("benchmark",
+                             static_cast<long>(options.moments.size()) * options.frames);
+    long measured = 0;
     for (double moment : options.moments) {
         while (runner.time() + runner.frameTime() <= moment) runner.step(false);
         Samples samples;
-        for (int f = 0; f < options.frames; ++f) measureFrame(queries, samples);
+        for (int f = 0; f < options.frames; ++f) {
+            measureFrame(queries, samples);
+            progress.update(++measured);
+        }
+        progress.clear();
         report(moment, samples, csv);
         for (std::size_t s = 0; s < all.size(); ++s) {
             all[s].insert(all[s].end(), samples[s].begin(), samples[s].end());
         }
     }
+    progress.finish();
     std::cout << "all moments:" << std::endl;
     report(-1, all, csv);
     glDeleteQueries(static_cast<GLsizei>(queries.size()), queries.data());

@@ -1,13 +1,13 @@
-// Renders the show deterministically at a fixed frame rate into numbered PNG frames, and can
-// turn them into a video with the music when ffmpeg is installed.
-//
-//   lumavex_capture [--fps N] [--until SECONDS] [--at t1,t2,...] [--out DIR] [--video]
-//                   [--no-images]
+// Renders the show deterministically at a fixed frame rate into numbered PNG frames, or
+// streams the frames straight into ffmpeg for a video with the music. `--help` lists the
+// options.
 //
 // Run it from a directory beside Shader/ and Models/ (the build directory), like the demo.
+#include <signal.h>
+
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -15,53 +15,69 @@
 #include <vector>
 
 #include "app/globals.h"
+#include "app/music.h"
 #include "app/show_runner.h"
 #include "app/startup.h"
+#include "common/command_line.h"
+#include "common/progress.h"
+#include "ffmpeg_pipe.h"
 
 namespace {
+
+constexpr double kLongestShow = 3600.0;
 
 struct Options {
     double fps = 30.0;
     double until = 70.0;
-    std::vector<double> moments;  // empty: every frame
+    std::string momentList;       // empty: every frame
+    std::vector<double> moments;  // parsed from momentList
     std::string outDir = "../captures";
     bool video = false;
-    bool images = true;
+    bool images = false;    // --images: PNG frames also with --video
+    bool noImages = false;  // --no-images: no files at all
+
+    // Without a video the frames are the product; with one, PNGs only on request.
+    bool writesImages() const { return !noImages && (images || !video); }
 };
 
-std::vector<double> parseMoments(const std::string& list) {
-    std::vector<double> moments;
-    std::stringstream in(list);
-    std::string item;
-    while (std::getline(in, item, ',')) {
-        moments.push_back(std::stod(item));
+std::optional<int> parseOptions(int argc, char** argv, Options& options) {
+    CLI::App app{"Plays the show with a fixed clock and writes its frames as PNG images, or "
+                 "streams them into ffmpeg as a video with the music (--video).",
+                 "lumavex_capture"};
+    app.add_option("--fps", options.fps, "frames per second of show time")
+        ->type_name("N")
+        ->check(tools::numberAbove(0.0, 1000.0))
+        ->capture_default_str();
+    app.add_option("--until", options.until, "length of the capture in seconds of show time (with --at: up to the last "
+                   "moment)")
+        ->type_name("SECONDS")
+        ->check(tools::numberAbove(0.0, kLongestShow))
+        ->capture_default_str();
+    auto* at = app.add_option("--at", options.momentList,
+                              "only the frames nearest these show times in seconds, written "
+                              "as moment_<time>s.png (default: every frame, frame_<n>.png)")
+                   ->type_name("T1,T2,...")
+                   ->check(tools::timeList(kLongestShow));
+    app.add_option("--out", options.outDir, "directory for the images and show.mp4")
+        ->type_name("DIR")
+        ->capture_default_str();
+    app.add_flag("--video", options.video,
+                 "stream the frames into ffmpeg and write show.mp4 with the music; no PNG "
+                 "frames unless --images is given too")
+        ->excludes(at);
+    auto* images = app.add_flag("--images", options.images, "write PNG frames also with --video");
+    app.add_flag("--no-images", options.noImages, "write no PNG frames (render only)")
+        ->excludes(images);
+    if (std::optional<int> status = tools::parseCommandLine(app, argc, argv))
+        return status;
+    if (!options.momentList.empty()) {
+        options.moments = *tools::parseTimes(options.momentList, kLongestShow);
+        // Nothing is drawn after the last moment: stop there unless told otherwise.
+        if (app.count("--until") == 0)
+            options.until = *std::max_element(options.moments.begin(), options.moments.end()) +
+                            1.0 / options.fps;
     }
-    return moments;
-}
-
-bool parseOptions(int argc, char** argv, Options& options) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--fps" && hasValue) {
-            options.fps = std::stod(argv[++i]);
-        } else if (arg == "--until" && hasValue) {
-            options.until = std::stod(argv[++i]);
-        } else if (arg == "--at" && hasValue) {
-            options.moments = parseMoments(argv[++i]);
-        } else if (arg == "--out" && hasValue) {
-            options.outDir = argv[++i];
-        } else if (arg == "--video") {
-            options.video = true;
-        } else if (arg == "--no-images") {
-            options.images = false;
-        } else {
-            std::cerr << "usage: lumavex_capture [--fps N] [--until SECONDS] [--at t1,t2,...] "
-                         "[--out DIR] [--video] [--no-images]\n";
-            return false;
-        }
-    }
-    return options.fps > 0.0;
+    return std::nullopt;
 }
 
 // With chosen moments, only the frame nearest each moment is drawn; the show still steps
@@ -86,59 +102,111 @@ std::string framePath(const Options& options, long index, double time) {
     return options.outDir + "/" + name;
 }
 
-void encodeVideo(const Options& options) {
-    if (std::system("command -v ffmpeg >/dev/null 2>&1") != 0) {
-        std::cout << "ffmpeg is not installed: frames written, no video made." << std::endl;
-        return;
+std::string videoPath(const Options& options) {
+    return options.outDir + "/show.mp4";
+}
+
+// Raw RGB frames on standard input, top row first; the music starts at 8 s of the show and
+// fades out between 55 and 60 s. "file:" keeps names starting with '-' or holding ':' plain.
+std::vector<std::string> ffmpegArguments(const Options& options) {
+    std::ostringstream size, rate;
+    size << rtr::windowWidth << "x" << rtr::windowHeight;
+    rate.precision(17);
+    rate << options.fps;
+    return {"ffmpeg", "-nostdin", "-y", "-loglevel", "error",
+            "-f", "rawvideo", "-pixel_format", "rgb24", "-video_size", size.str(),
+            "-framerate", rate.str(), "-i", "pipe:0",
+            "-i", std::string("file:") + rtr::musicFile,
+            "-filter_complex",
+            "[1:a]aloop=loop=-1:size=2e9,atrim=0:52,afade=t=out:st=47:d=5,"
+            "adelay=8000|8000,apad[a]",
+            "-map", "0:v", "-map", "[a]", "-shortest", "-c:v", "libx264", "-pix_fmt", "yuv420p",
+            "-c:a", "aac", "file:" + videoPath(options)};
+}
+
+// GL reads back the bottom row first; video frames start at the top.
+bool sendFrame(tools::ChildPipe& ffmpeg, const std::vector<unsigned char>& rgb) {
+    const std::size_t rowBytes = static_cast<std::size_t>(rtr::windowWidth) * 3;
+    for (int y = rtr::windowHeight - 1; y >= 0; --y) {
+        if (!ffmpeg.write(rgb.data() + y * rowBytes, rowBytes))
+            return false;
     }
-    // The music starts at 8 s of the show and fades out between 55 and 60 s.
-    std::ostringstream command;
-    command << "ffmpeg -y -loglevel error -framerate " << options.fps << " -i '" << options.outDir
-            << "/frame_%05d.png' -i "
-            << "'../Models/Sound/Corvale_-_This_Whole_World_Loves_Me_Instrumental.mp3' "
-            << "-filter_complex '[1:a]aloop=loop=-1:size=2e9,atrim=0:52,"
-            << "afade=t=out:st=47:d=5,adelay=8000|8000,apad[a]' -map 0:v -map '[a]' "
-            << "-shortest -c:v libx264 -pix_fmt yuv420p -c:a aac '" << options.outDir
-            << "/show.mp4'";
-    if (std::system(command.str().c_str()) == 0) {
-        std::cout << "Video written to " << options.outDir << "/show.mp4" << std::endl;
-    } else {
-        std::cout << "ffmpeg failed; the frames are in " << options.outDir << std::endl;
+    return true;
+}
+
+bool finishVideo(const Options& options, tools::ChildPipe& ffmpeg, bool complete) {
+    const int status = ffmpeg.finish();
+    std::error_code error;
+    const auto size = std::filesystem::file_size(videoPath(options), error);
+    if (complete && status == 0 && !error && size > 0) {
+        std::cout << "Video written to " << videoPath(options) << std::endl;
+        return true;
     }
+    std::cerr << "lumavex_capture: ";
+    if (!complete)
+        std::cerr << "ffmpeg stopped taking frames (exit status " << status << ")";
+    else if (status != 0)
+        std::cerr << "ffmpeg failed (exit status " << status << ")";
+    else
+        std::cerr << "ffmpeg left no " << videoPath(options);
+    std::cerr << "; no video written." << std::endl;
+    return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     Options options;
-    if (!parseOptions(argc, argv, options))
-        return 2;
-    if (options.images)
-        std::filesystem::create_directories(options.outDir);
+    if (std::optional<int> status = parseOptions(argc, argv, options))
+        return *status;
+    std::error_code error;
+    if ((options.writesImages() || options.video) &&
+        !std::filesystem::create_directories(options.outDir, error) && error) {
+        std::cerr << "lumavex_capture: cannot create " << options.outDir << ": "
+                  << error.message() << std::endl;
+        return 1;
+    }
+    // A failed ffmpeg must show up as a failed write, not end this process.
+    signal(SIGPIPE, SIG_IGN);
 
     rtr::windowWidth = 1024;
     rtr::windowHeight = 768;
     rtr::windowed = true;
     rtr::startUp();
 
+    tools::ChildPipe ffmpeg;
+    std::string reason;
+    if (options.video && !ffmpeg.start(ffmpegArguments(options), reason)) {
+        std::cerr << "lumavex_capture: cannot start ffmpeg: " << reason
+                  << " (install it with apt-get install ffmpeg)" << std::endl;
+        rtr::shutDown();
+        return 1;
+    }
+
     rtr::ShowRunner runner(1.0 / options.fps);
     const long frameCount = std::lround(options.until * options.fps);
+    tools::Progress progress("capture", frameCount);
     long errors = 0;
     long written = 0;
+    bool streamed = true;  // every frame reached ffmpeg
     std::vector<unsigned char> pixels;
-    for (long i = 0; i < frameCount; ++i) {
+    for (long i = 0; i < frameCount && streamed; ++i) {
         const bool draw = wantFrame(options, i + 1);
-        errors += runner.step(draw, (draw && options.images) ? &pixels : nullptr);
-        if (draw && options.images) {
+        const bool readBack = draw && (options.writesImages() || options.video);
+        errors += runner.step(draw, readBack ? &pixels : nullptr);
+        if (readBack && options.writesImages()) {
             rtr::writePngRgb(framePath(options, i, runner.time()), rtr::windowWidth,
                              rtr::windowHeight, pixels);
             ++written;
         }
+        if (options.video)
+            streamed = sendFrame(ffmpeg, pixels);
+        progress.update(i + 1);
     }
+    progress.finish();
     std::cout << "Captured " << frameCount << " frames (" << written << " images), " << errors
               << " GL errors." << std::endl;
-    if (options.video && options.moments.empty() && options.images)
-        encodeVideo(options);
+    const bool videoFine = !options.video || finishVideo(options, ffmpeg, streamed);
     rtr::shutDown();
-    return errors == 0 ? 0 : 1;
+    return errors == 0 && videoFine ? 0 : 1;
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+// Argument checks shared by the capture tool and the benchmark: CLI11 parses, these reject
+// what it would let through (empty list items, infinities, NaN, values out of range).
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tools {
+
+// A finite number with lowest < value <= highest (or lowest <= value when `lowestAllowed`).
+CLI::Validator numberAbove(double lowest, double highest, bool lowestAllowed = false);
+
+// A whole number with lowest <= value <= highest.
+CLI::Validator countIn(long lowest, long highest);
+
+// Comma-separated show times in seconds, each finite and in [0, highest]; nullopt on any bad
+// item, with `error` naming it.
+std::optional<std::vector<double>> parseTimes(const std::string& list, double highest,
+                                              std::string* error = nullptr);
+CLI::Validator timeList(double highest);
+
+// Parses, prints the help (exit 0) or one line naming the bad value (exit 2). Returns the
+// exit status, or nullopt when the program should go on.
+std::optional<int> parseCommandLine(CLI::App& app, int argc, char** argv);
+
+}  // namespace tools
