@@ -29,10 +29,9 @@ using testsupport::Triangle;
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 
-GLuint solidTexture(unsigned char r, unsigned char g, unsigned char b) {
-    GLuint id = 0;
+rtr::GlTexture solidTexture(unsigned char r, unsigned char g, unsigned char b) {
+    rtr::GlTexture id = rtr::GlTexture::create();
     const unsigned char texel[4] = {r, g, b, 255};
-    glGenTextures(1, &id);
     glBindTexture(GL_TEXTURE_2D, id);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, texel);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);

@@ -241,8 +241,8 @@ glm::ivec2 sampledTexel(int face, const glm::vec3& r) {
 TEST(ShadowMap, EachFaceTransformRendersIntoItsOwnCubeLayer) {
     GlContext context;
     rtr::ShaderProgram program;
-    program.program = testsupport::buildProgram(
-        layeredVertex, "#version 400 core\nvoid main() {}\n", layeredGeometry);
+    program.program.reset(testsupport::buildProgram(
+        layeredVertex, "#version 400 core\nvoid main() {}\n", layeredGeometry));
     rtr::setUpShadowMapping(program);
     ASSERT_NE(rtr::shadowMapFbo, nullptr);
     ASSERT_EQ(rtr::shadowTransforms.size(), 6u);

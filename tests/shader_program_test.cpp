@@ -92,7 +92,7 @@ TEST_F(ShaderProgramTest, LinkedProgramReleasesItsStagesAndLeavesInactiveSlotsHa
     auto* program = new ShaderProgram;
     program->addShader(GL_VERTEX_SHADER, dir.write("pass.vert", passVertex).string());
     program->addShader(GL_FRAGMENT_SHADER, dir.write("two.frag", twoOutputFragment).string());
-    const std::vector<GLuint> stages = program->shaders;
+    const std::vector<GLuint> stages(program->shaders.begin(), program->shaders.end());
     program->link();
     program->use();
     EXPECT_TRUE(program->shaders.empty());

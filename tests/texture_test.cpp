@@ -102,7 +102,7 @@ class TextureTest : public testing::Test {
 TEST_F(TextureTest, OddWidthsArriveRowForRowOnBothRoads) {
     // Rows of 5 RGB pixels are tightly packed in DevIL and padded to 16 bytes in FreeImage.
     const std::string path = writePng(dir, "odd.png", 5, 3, 24);
-    Texture devil{path.c_str(), 0, GL_TEXTURE_2D};
+    Texture devil{path.c_str(), rtr::GlTexture(), GL_TEXTURE_2D};
     EXPECT_TRUE(devil.load());
     expectMipmappedOnUnitZero(devil.id, 3);
     GLint unpack = 0;
@@ -132,7 +132,7 @@ TEST_F(TextureTest, OddWidthsArriveRowForRowOnBothRoads) {
 
 TEST_F(TextureTest, AlphaSurvivesTheFreeImageRoadOnly) {
     const std::string path = writePng(dir, "alpha.png", 3, 2, 32, 40);
-    Texture devil{path.c_str(), 0, GL_TEXTURE_2D};
+    Texture devil{path.c_str(), rtr::GlTexture(), GL_TEXTURE_2D};
     devil.load();
     GLuint freeImage = 0;
     ASSERT_TRUE(loadTextureFile(path.c_str(), &freeImage));
@@ -206,7 +206,7 @@ void loadInFatalCheck(const std::string& path) {
     testsupport::redirectForFatalCheck();
     GlContext context;
     ilInit();
-    Texture texture{path.c_str(), 0, GL_TEXTURE_2D};
+    Texture texture{path.c_str(), rtr::GlTexture(), GL_TEXTURE_2D};
     texture.load();
 }
 

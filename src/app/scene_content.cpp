@@ -44,7 +44,7 @@ void createWallLamps() {
 }
 
 scene::Texture* loadedTexture(const char* path) {
-    auto* texture = new scene::Texture{path, 0, GL_TEXTURE_2D};
+    auto* texture = new scene::Texture{path, GlTexture(), GL_TEXTURE_2D};
     texture->load();
     return texture;
 }

@@ -242,14 +242,6 @@ void deleteAll(const std::vector<T*>& objects) {
     }
 }
 
-void deleteTexture(scene::Texture*& texture) {
-    if (texture != nullptr) {
-        glDeleteTextures(1, &texture->id);
-        delete texture;
-        texture = nullptr;
-    }
-}
-
 // Everything else start-up made, so a leak checker sees a clean exit and the audio device is
 // closed: the lights (also those the show took out of the list), the shadow map, the particle
 // system with its programs, the face textures and the music.
@@ -266,8 +258,9 @@ void freeRemainingObjects() {
     delete particleUpdateProgram;
     delete particleDrawProgram;
     particleUpdateProgram = particleDrawProgram = nullptr;
-    deleteTexture(iloAwakeTexture);
-    deleteTexture(iloWinkTexture);
+    delete iloAwakeTexture;
+    delete iloWinkTexture;
+    iloAwakeTexture = iloWinkTexture = nullptr;
     stopMusic();
 }
 

@@ -1,7 +1,5 @@
 #include "gpu/particle_system.h"
 
-#include <GLFW/glfw3.h>
-
 #include <vector>
 
 #include "app/globals.h"
@@ -27,30 +25,20 @@ ParticleSystem::ParticleSystem(const glm::vec3& emitterPosition)
       updateProgram(particleUpdateProgram),
       drawProgram(particleDrawProgram) {}
 
-ParticleSystem::~ParticleSystem() {
-    // Deleting GL names needs a current context; at process end there may be none.
-    if (glfwGetCurrentContext() == nullptr) {
-        return;
-    }
-    glDeleteQueries(1, &query);
-    glDeleteVertexArrays(2, vertexArrays);
-    glDeleteBuffers(2, particleBuffers);
-    glDeleteTextures(1, &particleTexture);
-}
-
 void ParticleSystem::initBuffers() {
     const std::vector<Particle> particles = initialParticles(emitterPosition);
     sourceBuffer = 1;
     feedbackBuffer = 0;
-    glGenVertexArrays(1, &vertexArrays[0]);
-    glGenVertexArrays(1, &vertexArrays[1]);
-    glGenBuffers(2, particleBuffers);
+    for (int i = 0; i < 2; ++i) {
+        vertexArrays[i] = GlVertexArray::create();
+        particleBuffers[i] = GlBuffer::create();
+    }
     glBindBuffer(GL_ARRAY_BUFFER, particleBuffers[sourceBuffer]);
     glBufferData(GL_ARRAY_BUFFER, particleBufferBytes, particles.data(), GL_DYNAMIC_DRAW);
     glBindBuffer(GL_ARRAY_BUFFER, particleBuffers[feedbackBuffer]);
     glBufferData(GL_ARRAY_BUFFER, particleBufferBytes, nullptr, GL_DYNAMIC_DRAW);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glGenQueries(1, &query);
+    query = GlQuery::create();
 }
 
 void loadParticleTexture(const char* path) {
@@ -59,8 +47,7 @@ void loadParticleTexture(const char* path) {
     }
     GLuint texture = 0;
     if (scene::loadTextureFile(path, &texture)) {
-        glDeleteTextures(1, &particleSystem->particleTexture);
-        particleSystem->particleTexture = texture;
+        particleSystem->particleTexture.reset(texture);
         particleSystem->textureLoaded = true;
     }
 }

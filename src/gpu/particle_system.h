@@ -4,10 +4,11 @@
 // particles of the source buffer and writes the next generation into the feedback buffer; the
 // draw program turns each particle into a textured billboard.
 
-#include <GL/glew.h>
 #include <glm/glm.hpp>
 
 #include <cstddef>
+
+#include "gpu/gl_name.h"
 
 namespace rtr {
 
@@ -31,9 +32,6 @@ class ParticleSystem {
   public:
     // Takes the two particle programs from their program-wide pointers; creates no GL object.
     explicit ParticleSystem(const glm::vec3& emitterPosition);
-    ~ParticleSystem();
-    ParticleSystem(const ParticleSystem&) = delete;
-    ParticleSystem& operator=(const ParticleSystem&) = delete;
 
     // Creates both buffers (the source one holding two launchers at the emitter), the two
     // vertex arrays and the query object.
@@ -43,10 +41,10 @@ class ParticleSystem {
     ShaderProgram* updateProgram = nullptr;  // not owned
     ShaderProgram* drawProgram = nullptr;    // not owned
     bool textureLoaded = false;
-    GLuint particleTexture = 0;
-    GLuint particleBuffers[2] = {0, 0};
-    GLuint query = 0;
-    GLuint vertexArrays[2] = {0, 0};
+    GlTexture particleTexture;
+    GlBuffer particleBuffers[2];
+    GlQuery query;
+    GlVertexArray vertexArrays[2];
     unsigned sourceBuffer = 0;
     unsigned feedbackBuffer = 0;
 };

@@ -1,7 +1,5 @@
 #include "gpu/shader_program.h"
 
-#include <GLFW/glfw3.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -67,19 +65,10 @@ std::string unreadableShaderDetail(const std::string& path) {
 }  // namespace
 
 ShaderProgram::ShaderProgram() {
-    program = glCreateProgram();
+    program.reset(glCreateProgram());
     if (program == 0) {
         platform::fatalExit("Could not retrieve program handle");
     }
-}
-
-ShaderProgram::~ShaderProgram() {
-    // Shutdown may already have closed the window; GL calls need a current context.
-    if (glfwGetCurrentContext() == nullptr) {
-        return;
-    }
-    releaseShaders();
-    glDeleteProgram(program);
 }
 
 void ShaderProgram::addShader(GLenum type, const std::string& path) {
@@ -91,7 +80,7 @@ void ShaderProgram::addShader(GLenum type, const std::string& path) {
     if (shader == 0) {
         platform::fatalExit("Failed to create shader");
     }
-    shaders.push_back(shader);
+    shaders.emplace_back(shader);
     const char* source = text.c_str();
     glShaderSource(shader, 1, &source, nullptr);
     glCompileShader(shader);
@@ -139,9 +128,6 @@ void ShaderProgram::linkChecked() {
 
 // Attached stages stay alive inside the program; GL frees them with it.
 void ShaderProgram::releaseShaders() {
-    for (GLuint shader : shaders) {
-        glDeleteShader(shader);
-    }
     shaders.clear();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <GL/glew.h>
+#include "gpu/gl_name.h"
 
 #include <string>
 #include <vector>
@@ -12,9 +12,6 @@ namespace rtr {
 class ShaderProgram {
   public:
     ShaderProgram();
-    ~ShaderProgram();
-    ShaderProgram(const ShaderProgram&) = delete;
-    ShaderProgram& operator=(const ShaderProgram&) = delete;
 
     // Reads, compiles and attaches one stage; any failure ends the program.
     void addShader(GLenum type, const std::string& path);
@@ -26,7 +23,7 @@ class ShaderProgram {
 
     static GLint uniformLocation(GLuint program, const char* name);
 
-    GLuint program = 0;
+    GlProgram program;
 
     GLint mMatrix = -1;
     GLint gEyeWorldPos = -1;
@@ -68,7 +65,7 @@ class ShaderProgram {
     GLint shadowMatrices[6] = {-1, -1, -1, -1, -1, -1};
 
     // Compiled stages not yet released; emptied by a successful link.
-    std::vector<GLuint> shaders;
+    std::vector<GlShader> shaders;
 
   private:
     void linkChecked();

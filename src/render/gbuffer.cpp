@@ -34,9 +34,8 @@ void setSampling(GLint filter, GLint wrap) {
 }
 
 // Creates one render target and attaches it to the bound draw framebuffer.
-GLuint createTarget(const TargetFormat& target) {
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
+GlTexture createTarget(const TargetFormat& target) {
+    GlTexture texture = GlTexture::create();
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexImage2D(GL_TEXTURE_2D, 0, target.internalFormat, targetWidth, targetHeight, 0,
                  target.format, target.type, nullptr);
@@ -103,7 +102,7 @@ SsaoSamples makeSsaoSamples() {
 }
 
 GBuffer::GBuffer() {
-    glGenFramebuffers(1, &framebuffer);
+    framebuffer = GlFramebuffer::create();
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     positionDepthTexture = createTarget(positionDepthFormat);
     normalTexture = createTarget(normalFormat);
@@ -119,20 +118,12 @@ GBuffer::GBuffer() {
     createNoiseTexture(samples.noise);
 }
 
-GBuffer::~GBuffer() {
-    glDeleteFramebuffers(1, &framebuffer);
-    const GLuint textures[] = {positionDepthTexture, normalTexture,   albedoTexture,
-                               depthStencilTexture,  hdrColorTexture, ssaoTexture,
-                               noiseTexture};
-    glDeleteTextures(7, textures);
-}
-
 std::vector<glm::vec3> GBuffer::getSsaoKernel() const {
     return ssaoKernel;
 }
 
 void GBuffer::createNoiseTexture(const std::vector<glm::vec3>& noise) {
-    glGenTextures(1, &noiseTexture);
+    noiseTexture = GlTexture::create();
     glBindTexture(GL_TEXTURE_2D, noiseTexture);
     // Vector k lands in column k mod 4, row k div 4.
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB32F, 4, 4, 0, GL_RGB, GL_FLOAT, noise.data());

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <GL/glew.h>
 #include <glm/glm.hpp>
 
 #include <vector>
+
+#include "gpu/gl_name.h"
 
 namespace rtr {
 
@@ -22,20 +23,18 @@ SsaoSamples makeSsaoSamples();
 class GBuffer {
   public:
     GBuffer();
-    ~GBuffer();
-    GBuffer(const GBuffer&) = delete;
-    GBuffer& operator=(const GBuffer&) = delete;
 
     std::vector<glm::vec3> getSsaoKernel() const;
 
-    GLuint positionDepthTexture = 0;  // colour attachment 0
-    GLuint normalTexture = 0;         // colour attachment 1
-    GLuint albedoTexture = 0;         // colour attachment 2
-    GLuint depthStencilTexture = 0;   // depth-stencil attachment
-    GLuint hdrColorTexture = 0;       // colour attachment 3
-    GLuint ssaoTexture = 0;           // colour attachment 4
-    GLuint noiseTexture = 0;          // 4 x 4, not attached
-    GLuint framebuffer = 0;
+    // Declared before the textures, so it goes after them.
+    GlFramebuffer framebuffer;
+    GlTexture positionDepthTexture;  // colour attachment 0
+    GlTexture normalTexture;         // colour attachment 1
+    GlTexture albedoTexture;         // colour attachment 2
+    GlTexture depthStencilTexture;   // depth-stencil attachment
+    GlTexture hdrColorTexture;       // colour attachment 3
+    GlTexture ssaoTexture;           // colour attachment 4
+    GlTexture noiseTexture;          // 4 x 4, not attached
     std::vector<glm::vec3> ssaoKernel;
 
   private:

@@ -46,14 +46,9 @@ const std::array<CubeFaceView, 6> cubeFaceViews = {
     faceView(GL_TEXTURE_CUBE_MAP_NEGATIVE_Z, {0.0f, 0.0f, -1.0f}, {0.0f, -1.0f, 0.0f}),
 };
 
-ShadowMapFBO::~ShadowMapFBO() {
-    glDeleteFramebuffers(1, &framebuffer);
-    glDeleteTextures(1, &cubeMap);
-}
-
 void ShadowMapFBO::init() {
-    glGenFramebuffers(1, &framebuffer);
-    glGenTextures(1, &cubeMap);
+    framebuffer = GlFramebuffer::create();
+    cubeMap = GlTexture::create();
     glBindTexture(GL_TEXTURE_CUBE_MAP, cubeMap);
     setCubeMapSampling();
     allocateCubeFaces();

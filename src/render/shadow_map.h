@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+#include "gpu/gl_name.h"
+
 namespace rtr {
 
 class ShaderProgram;
@@ -14,16 +16,11 @@ class ShaderProgram;
 // in one pass.
 class ShadowMapFBO {
   public:
-    ShadowMapFBO() = default;
-    ~ShadowMapFBO();
-    ShadowMapFBO(const ShadowMapFBO&) = delete;
-    ShadowMapFBO& operator=(const ShadowMapFBO&) = delete;
-
     // Creates the 512 x 512 cube map and its framebuffer; reports an incomplete framebuffer.
     void init();
 
-    GLuint framebuffer = 0;
-    GLuint cubeMap = 0;
+    GlFramebuffer framebuffer;
+    GlTexture cubeMap;
 };
 
 // One cube face and the view from the cube's centre through it, without translation.

@@ -1,28 +1,19 @@
 #pragma once
 
-#include <GL/glew.h>
+#include "gpu/gl_name.h"
 
 namespace rtr::scene {
 
-// The vertex array and the four buffers of one loaded mesh. A buffer name of `noBuffer` means
-// the buffer was never created. The buffers are deleted here; the vertex array belongs to the
-// owning model.
+// The vertex array and the four buffers of one loaded mesh, deleted with it. A name of
+// `noBuffer` means the object was never created (the model is empty).
 struct MeshBuffers {
-    static constexpr GLuint noBuffer = 0xFFFFFFFF;
+    static constexpr GLuint noBuffer = 0;
 
-    MeshBuffers() = default;
-    ~MeshBuffers();
-    MeshBuffers(const MeshBuffers&) = delete;
-    MeshBuffers& operator=(const MeshBuffers&) = delete;
-
-    // Deletes every created buffer and marks it as not created, so calling it twice is safe.
-    void deleteBuffers();
-
-    GLuint vao = 0;
-    GLuint positionBuffer = noBuffer;
-    GLuint normalBuffer = noBuffer;
-    GLuint uvBuffer = noBuffer;
-    GLuint indexBuffer = noBuffer;
+    GlVertexArray vao;
+    GlBuffer positionBuffer;
+    GlBuffer normalBuffer;
+    GlBuffer uvBuffer;
+    GlBuffer indexBuffer;
 };
 
 }  // namespace rtr::scene

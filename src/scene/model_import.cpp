@@ -1,6 +1,5 @@
 #include "scene/model_import.h"
 
-#include <GLFW/glfw3.h>
 #include <assimp/Importer.hpp>
 #include <assimp/material.h>
 #include <assimp/scene.h>
@@ -48,9 +47,8 @@ void appendTriangles(const aiMesh& mesh, MeshData& data) {
 }
 
 template <typename T>
-GLuint makeBuffer(GLenum target, const std::vector<T>& data) {
-    GLuint buffer = 0;
-    glGenBuffers(1, &buffer);
+GlBuffer makeBuffer(GLenum target, const std::vector<T>& data) {
+    GlBuffer buffer = GlBuffer::create();
     glBindBuffer(target, buffer);
     glBufferData(target, static_cast<GLsizeiptr>(data.size() * sizeof(T)), data.data(),
                  GL_STATIC_DRAW);
@@ -79,7 +77,7 @@ bool loadMaterialTexture(const aiMaterial& material, aiTextureType type,
         return false;
     }
     const std::string file = directory + "/" + name.C_Str();
-    auto* texture = new Texture{file.c_str(), 0, GL_TEXTURE_2D};
+    auto* texture = new Texture{file.c_str(), GlTexture(), GL_TEXTURE_2D};
     texture->load();
     // The path text dies with this function; the record must not point at it.
     texture->path = nullptr;
@@ -138,7 +136,7 @@ void uploadMesh(const MeshData& mesh, GLuint program, MeshBuffers& buffers) {
     buffers.normalBuffer = makeBuffer(GL_ARRAY_BUFFER, mesh.normals);
     buffers.uvBuffer = makeBuffer(GL_ARRAY_BUFFER, mesh.uvs);
     buffers.indexBuffer = makeBuffer(GL_ELEMENT_ARRAY_BUFFER, mesh.indices);
-    glGenVertexArrays(1, &buffers.vao);
+    buffers.vao = GlVertexArray::create();
     glBindVertexArray(buffers.vao);
     attachStream(program, "position", buffers.positionBuffer, 3);
     attachStream(program, "normal", buffers.normalBuffer, 3);
@@ -197,24 +195,11 @@ void drawMesh(GLenum mode, GLuint vao, GLsizei indexCount) {
     glBindVertexArray(0);
 }
 
-void releaseModel(std::vector<Texture*>& textures, MeshBuffers& buffers) {
-    // Shutdown may already have closed the window; GL calls need a current context.
-    const bool haveContext = glfwGetCurrentContext() != nullptr;
+void releaseTextures(std::vector<Texture*>& textures) {
     for (Texture* texture : textures) {
-        if (texture != nullptr && haveContext) {
-            glDeleteTextures(1, &texture->id);
-        }
         delete texture;
     }
     textures.clear();
-    if (!haveContext) {
-        return;
-    }
-    buffers.deleteBuffers();
-    if (buffers.vao != 0) {
-        glDeleteVertexArrays(1, &buffers.vao);
-        buffers.vao = 0;
-    }
 }
 
 }  // namespace rtr::scene

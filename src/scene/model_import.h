@@ -71,7 +71,7 @@ void bindModelTextures(const std::vector<Texture*>& textures, GLint colorTexture
 
 void drawMesh(GLenum mode, GLuint vao, GLsizei indexCount);
 
-// Deletes the texture records with their GL textures, the buffers and the vertex array.
-void releaseModel(std::vector<Texture*>& textures, MeshBuffers& buffers);
+// Deletes the texture records, and with them their GL textures.
+void releaseTextures(std::vector<Texture*>& textures);
 
 }  // namespace rtr::scene

@@ -1,7 +1,5 @@
 #include "scene/quad.h"
 
-#include <GLFW/glfw3.h>
-
 namespace rtr::scene {
 
 namespace {
@@ -15,9 +13,8 @@ const GLfloat uvs[] = {0.0f, 1.0f, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f, 0.0f};
 // Two counter-clockwise triangles seen from +z.
 const GLuint indices[] = {0, 1, 2, 1, 3, 2};
 
-GLuint makeBuffer(GLenum target, GLsizeiptr size, const void* data) {
-    GLuint buffer = 0;
-    glGenBuffers(1, &buffer);
+GlBuffer makeBuffer(GLenum target, GLsizeiptr size, const void* data) {
+    GlBuffer buffer = GlBuffer::create();
     glBindBuffer(target, buffer);
     glBufferData(target, size, data, GL_STATIC_DRAW);
     glBindBuffer(target, 0);
@@ -37,7 +34,7 @@ Quad::Quad(const glm::mat4& modelMatrix, ShaderProgram* shaderProgram)
     positionBuffer = makeBuffer(GL_ARRAY_BUFFER, sizeof positions, positions);
     uvBuffer = makeBuffer(GL_ARRAY_BUFFER, sizeof uvs, uvs);
     indexBuffer = makeBuffer(GL_ELEMENT_ARRAY_BUFFER, sizeof indices, indices);
-    glGenVertexArrays(1, &vao);
+    vao = GlVertexArray::create();
     glBindVertexArray(vao);
     attachStream(positionLocation, positionBuffer, 3);
     attachStream(uvLocation, uvBuffer, 2);
@@ -46,17 +43,6 @@ Quad::Quad(const glm::mat4& modelMatrix, ShaderProgram* shaderProgram)
     glBindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-}
-
-Quad::~Quad() {
-    // Shutdown may already have closed the window; GL calls need a current context.
-    if (glfwGetCurrentContext() == nullptr) {
-        return;
-    }
-    glDeleteBuffers(1, &positionBuffer);
-    glDeleteBuffers(1, &uvBuffer);
-    glDeleteBuffers(1, &indexBuffer);
-    glDeleteVertexArrays(1, &vao);
 }
 
 void Quad::draw() {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <GL/glew.h>
-
+#include "gpu/gl_name.h"
 #include "scene/scene_object.h"
 
 namespace rtr {
@@ -15,16 +14,13 @@ namespace rtr::scene {
 class Quad : public SceneObject {
   public:
     Quad(const glm::mat4& modelMatrix, ShaderProgram* shaderProgram);
-    ~Quad() override;
-    Quad(const Quad&) = delete;
-    Quad& operator=(const Quad&) = delete;
 
     void draw() override;
 
-    GLuint vao = 0;
-    GLuint positionBuffer = 0;
-    GLuint uvBuffer = 0;
-    GLuint indexBuffer = 0;
+    GlVertexArray vao;
+    GlBuffer positionBuffer;
+    GlBuffer uvBuffer;
+    GlBuffer indexBuffer;
     // Not owned; the program the quad was made for.
     ShaderProgram* shaderProgram = nullptr;
 };

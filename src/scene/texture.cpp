@@ -91,7 +91,7 @@ FIBITMAP* decodeFreeImage(const char* path) {
 }  // namespace
 
 bool Texture::load() {
-    glGenTextures(1, &id);
+    id = GlTexture::create();
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(target, id);
     int width = 0;

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <GL/glew.h>
+#include "gpu/gl_name.h"
 
 namespace rtr::scene {
 
 // A 2D texture decoded through DevIL. The record is owned by whoever holds it (a model's
-// texture list or a program-wide face texture); its owner deletes `id` before the record.
+// texture list or a program-wide face texture); the GL texture goes with the record.
 struct Texture {
     // Only read during load(), so the text need only live that long.
     const char* path = nullptr;
-    GLuint id = 0;
+    GlTexture id;
     GLenum target = GL_TEXTURE_2D;
 
     // Uploads level 0 as 8-bit RGB with a full mipmap chain and leaves it bound to unit 0.
@@ -21,8 +21,9 @@ struct Texture {
 // image left bound in DevIL. A file that cannot be loaded or converted ends the program.
 const unsigned char* loadImage(const char* path, int* width, int* height);
 
-// Decodes a file through FreeImage into a new mipmapped texture left bound to unit 0. Returns
-// false, with no texture created and nothing printed, when the file cannot be decoded.
+// Decodes a file through FreeImage into a new mipmapped texture left bound to unit 0, whose
+// name the caller then owns. Returns false, with no texture created and nothing printed, when
+// the file cannot be decoded.
 bool loadTextureFile(const char* path, GLuint* textureId);
 
 }  // namespace rtr::scene

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <GL/glew.h>
+
+#include <string>
+#include <vector>
+
+#include "scene/mesh_buffers.h"
+#include "scene/scene_object.h"
+
+struct aiScene;
+namespace rtr {
+class ShaderProgram;
+}
+
+namespace rtr::scene {
+
+struct Texture;
+
+// A model imported from a file: the first mesh as indexed primitives, with the diffuse and
+// displacement textures its materials name. A file that cannot be imported leaves an empty
+// model that draws nothing. The variants differ in the import flags, the primitive they draw
+// and the program they load for.
+class ImportedModel : public SceneObject {
+  public:
+    ~ImportedModel() override;
+    ImportedModel(const ImportedModel&) = delete;
+    ImportedModel& operator=(const ImportedModel&) = delete;
+
+    // False only when the file cannot be imported or holds no mesh.
+    bool loadModel(const std::string& path);
+    bool loadMaterials(const aiScene* scene, const std::string& path);
+    void draw() override;
+    // Sets the samplers of whichever program is current; the caller makes the right one so.
+    virtual void bindTextures();
+
+    // Not owned; attribute and sampler locations are looked up in it.
+    ShaderProgram* shaderProgram = nullptr;
+    MeshBuffers buffers;
+    GLuint vertexCount = 0;
+    GLsizei indexCount = 0;
+    // Owned records, in load order: entry 0 is the colour, entry 1 the displacement texture.
+    std::vector<Texture*> textures;
+    GLint colorTextureLocation = -1;
+    GLint displacementTextureLocation = -1;
+
+  protected:
+    // Loads nothing yet: a variant may need to make its program current first.
+    ImportedModel(const glm::mat4& modelMatrix, ShaderProgram* shaderProgram,
+                  unsigned int importFlags, GLenum primitive);
+
+  private:
+    unsigned int flags;
+    GLenum primitive;
+};
+
+}  // namespace rtr::scene
