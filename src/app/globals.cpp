@@ -68,4 +68,8 @@ std::vector<scene::PointLight*> createdPointLights;
 ParticleSystem* particleSystem = nullptr;
 std::vector<ParticleSystem*> particleSystems;
 
+std::array<scene::SceneGeometryTess*, 5> tessellatedWalls() {
+    return {wallDoorTess, wallLaufbandTess, wallLittleRoomTess, wallNonDoorTess, wallVesselTess};
+}
+
 }  // namespace rtr

@@ -4,6 +4,7 @@
 
 #include <glm/glm.hpp>
 
+#include <array>
 #include <vector>
 
 namespace rtr {
@@ -91,6 +92,8 @@ extern scene::SceneGeometryTess* wallLaufbandTess;
 extern scene::SceneGeometryTess* wallLittleRoomTess;
 extern scene::SceneGeometryTess* wallNonDoorTess;
 extern scene::SceneGeometryTess* wallVesselTess;
+// The five tessellated walls, in creation order. They share one material.
+std::array<scene::SceneGeometryTess*, 5> tessellatedWalls();
 
 extern scene::SceneGeometry* stencilSphere;
 extern scene::SceneGeometry* lightSphere;

@@ -7,6 +7,7 @@
 
 #include "app/globals.h"
 #include "scene/point_light.h"
+#include "scene/scene_lights.h"
 #include "scene/scene_geometry.h"
 #include "scene/scene_geometry_tess.h"
 #include "scene/texture.h"
@@ -27,20 +28,12 @@ scene::SceneGeometry* listed(const std::string& file, const glm::mat4& matrix = 
     return geometry;
 }
 
-// A wall lamp is turned about its own vertical axis first, then moved onto the wall.
-glm::mat4 wallLampMatrix(float x, float y, float z, float yAngle) {
-    const glm::mat4 moved = glm::translate(glm::mat4(1.0f), glm::vec3(x, y, z));
-    return moved * glm::rotate(glm::mat4(1.0f), yAngle, glm::vec3(0.0f, 1.0f, 0.0f));
-}
-
+// One lamp model around each wall-lamp light, in the lights' order.
 void createWallLamps() {
-    const char* lamp = "wallLight_v1.dae";
-    listed(lamp, wallLampMatrix(2.6f, 1.65f, -1.9f, 1.5707964f));
-    listed(lamp, wallLampMatrix(-2.65f, 1.65f, -2.0f, 4.712389f));
-    listed(lamp, wallLampMatrix(-2.65f, 1.65f, 1.42f, 4.712389f));
-    listed(lamp, wallLampMatrix(-1.8f, 1.65f, -5.0f, 3.1415927f));
-    listed(lamp, wallLampMatrix(1.85f, 1.65f, -5.0f, 3.1415927f));
-    listed(lamp, glm::translate(glm::mat4(1.0f), glm::vec3(-0.02f, 1.65f, 2.67f)));
+    for (const scene::LightRow& light : scene::sceneLights) {
+        if (light.role == scene::LightRole::wallLamp)
+            listed("wallLight_v1.dae", scene::lampModelMatrix(light));
+    }
 }
 
 scene::Texture* loadedTexture(const char* path) {
@@ -54,12 +47,10 @@ scene::SceneGeometryTess* tessellated(const std::string& file) {
     return new scene::SceneGeometryTess(glm::mat4(1.0f), displaceShaderProgram, kModels + file);
 }
 
-scene::PointLight* addLight(glm::vec3 position, glm::vec3 color, float intensity,
-                            glm::vec3 attenuation) {
-    auto* light = new scene::PointLight(position, color, intensity, attenuation);
+void addLight(const scene::LightRow& row) {
+    auto* light = new scene::PointLight(row.position, row.color, row.intensity, row.attenuation);
     pointLights.push_back(light);
     createdPointLights.push_back(light);
-    return light;
 }
 
 }  // namespace
@@ -111,21 +102,9 @@ void createSpheres() {
 }
 
 void createPointLights() {
-    addLight({0.5f, 0.1f, 0.0f}, {1.0f, 1.0f, 0.5f}, 1.0f, {0.2f, 1.0f, 20.0f});
-    // The six wall lamps share colour and falloff; each is placed in its lamp.
-    const glm::vec3 lampPositions[6] = {{2.6f, 1.65f, -1.9f},   {-2.65f, 1.65f, -2.0f},
-                                        {-2.65f, 1.65f, 1.42f}, {-1.8f, 1.65f, -5.0f},
-                                        {1.85f, 1.65f, -5.0f},  {-0.02f, 1.65f, 2.67f}};
-    for (const glm::vec3& p : lampPositions) {
-        scene::PointLight* lamp =
-            addLight({0.0f, 0.0f, 0.0f}, {1.0f, 0.2f, 0.0f}, 1.0f, {0.0f, 0.0f, 0.0f});
-        lamp->setPosition(p.x, p.y, p.z);
-        lamp->setAttenuation(1.0f, 1000.0f, 50000.0f);
+    for (const scene::LightRow& light : scene::sceneLights) {
+        addLight(light);
     }
-    addLight({3.8f, 1.0f, 1.5f}, {0.8f, 0.8f, 1.0f}, 0.01f, {1.0f, 10.0f, 5.0f});
-    addLight({3.8f, 0.5f, 1.4f}, {0.0f, 0.2f, 1.0f}, 1.0f, {1.0f, 5000.0f, 50000.0f});
-    addLight({0.0f, 0.75f, 2.3f}, {0.8f, 0.1f, 0.0f}, 20.0f, {1.0f, 1000.0f, 20000.0f});
-    addLight({0.0f, 0.75f, -1.6f}, {0.8f, 0.1f, 0.0f}, 20.0f, {1.0f, 1000.0f, 20000.0f});
 }
 
 }  // namespace rtr

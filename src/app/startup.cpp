@@ -296,8 +296,7 @@ void shutDown() {
     deleteAll(sceneModels);
     deleteAll(rolls);
     delete wallModel;
-    for (scene::SceneGeometryTess* wall :
-         {wallDoorTess, wallLaufbandTess, wallLittleRoomTess, wallNonDoorTess, wallVesselTess}) {
+    for (scene::SceneGeometryTess* wall : tessellatedWalls()) {
         delete wall;
     }
     for (ShaderProgram* program :

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/globals.h"
+#include "scene/scene_lights.h"
 
 namespace rtr::show {
 
@@ -42,26 +43,52 @@ void appendWrites(LightScript& script, std::size_t first, std::size_t last, floa
     }
 }
 
+// Start-up positions of the lights the script drives.
+using scene::LightRole;
+constexpr std::size_t kMainLight = scene::lightIndex(LightRole::main);
+constexpr std::size_t kFirstLamp = scene::lightIndex(LightRole::wallLamp);
+constexpr std::size_t kFill = scene::lightIndex(LightRole::littleRoomFill);
+constexpr std::size_t kGlow = scene::lightIndex(LightRole::iloGlow);
+constexpr std::size_t kAllLights = scene::sceneLights.size();
+// The wall lamps form one run of rows; the two lights the show removes come before the beacons.
+constexpr std::size_t kLastLamp = kFill - 1;
+static_assert(kFill == kGlow - 1 && kGlow < scene::lightIndex(LightRole::beacon));
+
+// Rates of the beacons' flicker curves (cosine, sine), by the rows' flicker index.
+constexpr float kFlickerRates[2][2] = {{3.0f, 4.0f}, {5.0f, 3.0f}};
+
+void appendBeaconFlicker(LightScript& script, float s) {
+    for (std::size_t i = 0; i < kAllLights; ++i) {
+        const int curve = scene::sceneLights[i].flicker;
+        if (curve >= 0) {
+            // Both removed lights stood before the beacon, so it has moved down two places.
+            script.writes.push_back({i - 2, lightFlicker(s, kFlickerRates[curve][0],
+                                                         kFlickerRates[curve][1])});
+        }
+    }
+}
+
 LightScript rawLightScript(double t, std::size_t lightCount) {
     LightScript script;
     if (t < 8.0) {
-        appendWrites(script, 0, 7, 0.0f);
-        script.writes.push_back({8, 1.0f});
+        // Ilo sleeps in the dark: every light before his glow is off, the glow on.
+        appendWrites(script, kMainLight, kGlow - 1, 0.0f);
+        script.writes.push_back({kGlow, 1.0f});
     } else if (within(t, 8.0, 15.0)) {
-        // Light 7 sits below the removed index, so writing it after the removal is the same.
-        if (lightCount == 11) {
-            script.removeIndex = 8;
+        // The fill light sits below the removed glow, so writing it after the removal is the
+        // same.
+        if (lightCount == kAllLights) {
+            script.removeIndex = kGlow;
         }
-        script.writes.push_back({7, 1.0f});
+        script.writes.push_back({kFill, 1.0f});
     } else if (t > 17.0) {
-        if (lightCount == 10) {
-            script.removeIndex = 7;
+        if (lightCount == kAllLights - 1) {
+            script.removeIndex = kFill;
         }
         const float s = static_cast<float>(t);
-        appendWrites(script, 1, 6, 20.0f);
-        script.writes.push_back({0, 1.0f});
-        script.writes.push_back({7, lightFlicker(s, 3.0f, 4.0f)});
-        script.writes.push_back({8, lightFlicker(s, 5.0f, 3.0f)});
+        appendWrites(script, kFirstLamp, kLastLamp, 20.0f);
+        script.writes.push_back({kMainLight, 1.0f});
+        appendBeaconFlicker(script, s);
     }
     return script;
 }

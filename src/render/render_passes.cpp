@@ -4,7 +4,6 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
-#include <initializer_list>
 #include <iterator>
 #include <type_traits>
 
@@ -15,6 +14,7 @@
 #include "render/gbuffer.h"
 #include "render/shadow_map.h"
 #include "scene/point_light.h"
+#include "scene/scene_lights.h"
 #include "scene/quad.h"
 #include "scene/scene_geometry.h"
 #include "scene/scene_geometry_tess.h"
@@ -32,7 +32,6 @@ struct FrameMatrices {
 FrameMatrices frame;
 
 constexpr int kShadowMapSize = 512;
-constexpr int kFirstUnmarkedLight = 7;  // lights 1..6 sit in wall lamps and get a marker
 const glm::vec3 kNoOverrideColor(-1.0f);
 
 // Booleans reach the shaders as 1 and -1; 0 never means "off".
@@ -47,12 +46,6 @@ void setMatrix(GLint location, const glm::mat4& m) {
 void bindTexture2D(GLenum unit, GLuint texture) {
     glActiveTexture(unit);
     glBindTexture(GL_TEXTURE_2D, texture);
-}
-
-float lightVolumeScale(std::size_t index) {
-    if (index == 0)
-        return 15.0f;
-    return index < kFirstUnmarkedLight ? 1.5f : 3.5f;
 }
 
 void drawShadowCaster(scene::SceneGeometry* model) {
@@ -94,7 +87,9 @@ void drawRolls() {
 }
 
 void drawLampMarkers() {
-    for (std::size_t i = 1; i < pointLights.size() && i < kFirstUnmarkedLight; ++i) {
+    for (std::size_t i = 0; i < pointLights.size(); ++i) {
+        if (!scene::lightRowAt(i).marker)
+            continue;
         const scene::PointLight& light = *pointLights[i];
         const glm::mat4 model =
             glm::scale(glm::translate(glm::mat4(1.0f), light.position), glm::vec3(0.03f));
@@ -117,8 +112,7 @@ void drawTessellatedObjects(bool culling) {
     glUniform1i(program.LoD, 0);
     glUniform1f(program.gDispFactor, 0.165f * tessellationOn);
     // The five walls share one material: one bind for all of them.
-    const std::initializer_list<scene::SceneGeometryTess*> walls = {
-        wallDoorTess, wallLaufbandTess, wallLittleRoomTess, wallNonDoorTess, wallVesselTess};
+    const auto walls = tessellatedWalls();
     if (scene::SceneGeometryTess* textured = firstTextured(walls))
         textured->bindTextures();
     for (scene::SceneGeometryTess* wall : walls) {
@@ -291,7 +285,7 @@ void renderLightPass() {
 
     for (std::size_t i = 0; i < pointLights.size(); ++i) {
         scene::PointLight& pointLight = *pointLights[i];
-        pointLight.volumeScale = lightVolumeScale(i);
+        pointLight.volumeScale = scene::lightRowAt(i).volumeScale;
         const glm::mat4 model =
             glm::scale(glm::translate(pointLight.modelMatrix, pointLight.position),
                        glm::vec3(pointLight.volumeScale));

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "camera/show_script.h"
+#include "scene/scene_lights.h"
 #include "image.h"
 #include "models.h"
 #include "textures.h"
@@ -28,12 +29,12 @@ struct Placed {
 
 // The lamps' model matrices as the program builds them.
 std::vector<glm::mat4> lampMatrices() {
-    auto lamp = [](vec3 p, float angle) {
-        return glm::rotate(glm::translate(glm::mat4(1.0f), p), angle, vec3(0, 1, 0));
-    };
-    return {lamp({2.6f, 1.65f, -1.9f}, 1.5707964f),  lamp({-2.65f, 1.65f, -2.0f}, 4.712389f),
-            lamp({-2.65f, 1.65f, 1.42f}, 4.712389f), lamp({-1.8f, 1.65f, -5.0f}, 3.1415927f),
-            lamp({1.85f, 1.65f, -5.0f}, 3.1415927f), lamp({-0.02f, 1.65f, 2.67f}, 0.0f)};
+    std::vector<glm::mat4> matrices;
+    for (const rtr::scene::LightRow& light : rtr::scene::sceneLights) {
+        if (light.role == rtr::scene::LightRole::wallLamp)
+            matrices.push_back(rtr::scene::lampModelMatrix(light));
+    }
+    return matrices;
 }
 
 // Pose of everything that moves, replaying the show's windows up to t.
@@ -250,16 +251,9 @@ void drawPlanOverlays(Canvas& canvas) {
             }
         }
     }
-    const vec3 lights[11][2] = {
-        {{0.5f, 0.1f, 0.0f}, {1.0f, 1.0f, 0.5f}},     {{2.6f, 1.65f, -1.9f}, {1.0f, 0.2f, 0.0f}},
-        {{-2.65f, 1.65f, -2.0f}, {1.0f, 0.2f, 0.0f}}, {{-2.65f, 1.65f, 1.42f}, {1.0f, 0.2f, 0.0f}},
-        {{-1.8f, 1.65f, -5.0f}, {1.0f, 0.2f, 0.0f}},  {{1.85f, 1.65f, -5.0f}, {1.0f, 0.2f, 0.0f}},
-        {{-0.02f, 1.65f, 2.67f}, {1.0f, 0.2f, 0.0f}}, {{3.8f, 1.0f, 1.5f}, {0.8f, 0.8f, 1.0f}},
-        {{3.8f, 0.5f, 1.4f}, {0.0f, 0.2f, 1.0f}},     {{0.0f, 0.75f, 2.3f}, {0.8f, 0.1f, 0.0f}},
-        {{0.0f, 0.75f, -1.6f}, {0.8f, 0.1f, 0.0f}}};
-    for (const auto& light : lights) {
-        canvas.dot(toPlan(light[0]), 7.0f, vec3(0.0f));
-        canvas.dot(toPlan(light[0]), 5.0f, light[1]);
+    for (const rtr::scene::LightRow& light : rtr::scene::sceneLights) {
+        canvas.dot(toPlan(light.position), 7.0f, vec3(0.0f));
+        canvas.dot(toPlan(light.position), 5.0f, light.color);
     }
     // The main light's swing.
     for (double t = 0.0; t < 6.3; t += 0.05) {
