@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/globals.h"
-#include "app/show_runner.h"
+#include "common/show_runner.h"
 #include "support/demo_harness.h"
 #include "support/process.h"
 #include "support/sandbox.h"

@@ -5,14 +5,13 @@
 #include <cstring>
 
 #include "app/globals.h"
+#include "app/startup.h"
 #include "util/window.h"
 
 namespace {
 
 TEST(Window, OpensTitledCoreContextWithStickyKeysAndCentredCursor) {
-    rtr::windowWidth = 1024;
-    rtr::windowHeight = 768;
-    rtr::windowed = true;
+    rtr::useDemoWindowSettings(true);
     auto* window = new rtr::util::Window("Lumavex - VORNE.X");
     ASSERT_NE(window->window, nullptr);
     EXPECT_EQ(rtr::util::Window::instanceCount, 1);

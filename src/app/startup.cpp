@@ -288,6 +288,17 @@ void startUp() {
     startMusic();
 }
 
+void useDemoWindowSettings(bool windowedMode) {
+    windowWidth = 1024;
+    windowHeight = 768;
+    windowed = windowedMode;
+}
+
+void startDemo(bool windowedMode) {
+    useDemoWindowSettings(windowedMode);
+    startUp();
+}
+
 void shutDown() {
     delete camera;
     delete vesselTess;

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "app/globals.h"
-#include "app/show_runner.h"
+#include "common/show_runner.h"
 #include "app/startup.h"
 #include "support/gl_context.h"
 
@@ -18,12 +18,9 @@ DemoStartUp::DemoStartUp() : sandbox(std::make_unique<ProgramSandbox>()) {
         previousDirectory = cwd;
     if (chdir(sandbox->runDir().c_str()) != 0)
         return;
-    rtr::windowWidth = 1024;
-    rtr::windowHeight = 768;
-    rtr::windowed = true;
     // Start-up's own glfwInit then finds GLFW ready instead of failing on a busy server.
     if (initGlfw())
-        rtr::startUp();
+        rtr::startDemo(true);
 }
 
 DemoStartUp::~DemoStartUp() {

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/show_runner.h"
+#include "common/show_runner.h"
 #include "app/startup.h"
 #include "common/command_line.h"
 #include "common/progress.h"
@@ -110,10 +110,7 @@ int main(int argc, char** argv) {
     Options options;
     if (std::optional<int> status = parseOptions(argc, argv, options))
         return *status;
-    rtr::windowWidth = 1024;
-    rtr::windowHeight = 768;
-    rtr::windowed = true;
-    rtr::startUp();
+    rtr::startDemo(true);
     glfwSwapInterval(0);
 
     std::array<GLuint, 6> queries{};

@@ -16,7 +16,7 @@
 
 #include "app/globals.h"
 #include "app/music.h"
-#include "app/show_runner.h"
+#include "common/show_runner.h"
 #include "app/startup.h"
 #include "common/command_line.h"
 #include "common/progress.h"
@@ -169,10 +169,7 @@ int main(int argc, char** argv) {
     // A failed ffmpeg must show up as a failed write, not end this process.
     signal(SIGPIPE, SIG_IGN);
 
-    rtr::windowWidth = 1024;
-    rtr::windowHeight = 768;
-    rtr::windowed = true;
-    rtr::startUp();
+    rtr::startDemo(true);
 
     tools::ChildPipe ffmpeg;
     std::string reason;

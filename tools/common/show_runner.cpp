@@ -1,4 +1,4 @@
-#include "app/show_runner.h"
+#include "common/show_runner.h"
 
 #include <FreeImage.h>
 #include <GL/glew.h>
