@@ -48,10 +48,10 @@ TEST(ShowFrames, WholeShowAtThirtyFramesPerSecondHasNoGlError) {
     std::ostringstream moments;
     for (int half = 1; half <= 140; ++half) moments << (half > 1 ? "," : "") << half * 0.5;
     testsupport::ProgramSandbox box;
-    const auto result = testsupport::runShell(
-        "cd " + testsupport::shellQuote(box.runDir().string()) + " && " +
-        testsupport::shellQuote(LUMAVEX_CAPTURE) + " --fps 30 --until 70 --no-images --at " +
-        moments.str() + " 2>&1");
+    const auto result =
+        testsupport::runShell("cd " + testsupport::shellQuote(box.runDir().string()) + " && " +
+                              testsupport::shellQuote(LUMAVEX_CAPTURE) +
+                              " --fps 30 --until 70 --no-images --at " + moments.str() + " 2>&1");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
     EXPECT_NE(result.output.find("Captured 2100 frames (0 images), 0 GL errors."),
               std::string::npos)

@@ -62,8 +62,8 @@ void appendBeaconFlicker(LightScript& script, float s) {
         const int curve = scene::sceneLights[i].flicker;
         if (curve >= 0) {
             // Both removed lights stood before the beacon, so it has moved down two places.
-            script.writes.push_back({i - 2, lightFlicker(s, kFlickerRates[curve][0],
-                                                         kFlickerRates[curve][1])});
+            script.writes.push_back(
+                {i - 2, lightFlicker(s, kFlickerRates[curve][0], kFlickerRates[curve][1])});
         }
     }
 }

@@ -49,11 +49,11 @@ std::string programLog(GLuint program) {
 std::string unreadableShaderDetail(const std::string& path) {
     std::error_code error;
     const bool exists = std::filesystem::exists(path, error);
-    const char* why = !exists                                     ? "does not exist"
+    const char* why = !exists                                      ? "does not exist"
                       : std::filesystem::is_directory(path, error) ? "is a directory"
                                                                    : "cannot be read";
-    std::string detail = "  shader file " + path + " " + why + "\n  working directory: " +
-                         std::filesystem::current_path(error).string();
+    std::string detail = "  shader file " + path + " " + why +
+                         "\n  working directory: " + std::filesystem::current_path(error).string();
     if (!exists) {
         detail +=
             "\n  Shader/ and Models/ must sit beside the directory the program is started from "

@@ -8,9 +8,9 @@ namespace rtr::scene {
 
 namespace {
 
-constexpr unsigned int plainImportFlags = aiProcess_CalcTangentSpace | aiProcess_JoinIdenticalVertices |
-                                     aiProcess_Triangulate | aiProcess_GenSmoothNormals |
-                                     aiProcess_FixInfacingNormals | aiProcess_FlipUVs;
+constexpr unsigned int plainImportFlags =
+    aiProcess_CalcTangentSpace | aiProcess_JoinIdenticalVertices | aiProcess_Triangulate |
+    aiProcess_GenSmoothNormals | aiProcess_FixInfacingNormals | aiProcess_FlipUVs;
 static_assert(plainImportFlags == 0x80204B);
 
 }  // namespace

@@ -9,9 +9,9 @@ namespace rtr::scene {
 namespace {
 
 // Unlike the plain models, normals are not turned outwards: the displacement follows them.
-constexpr unsigned int tessImportFlags = aiProcess_CalcTangentSpace | aiProcess_JoinIdenticalVertices |
-                                     aiProcess_Triangulate | aiProcess_GenSmoothNormals |
-                                     aiProcess_FlipUVs;
+constexpr unsigned int tessImportFlags = aiProcess_CalcTangentSpace |
+                                         aiProcess_JoinIdenticalVertices | aiProcess_Triangulate |
+                                         aiProcess_GenSmoothNormals | aiProcess_FlipUVs;
 static_assert(tessImportFlags == 0x80004B);
 
 }  // namespace

@@ -46,24 +46,45 @@ constexpr LightRow wallLamp(glm::vec3 position, float yaw) {
     return {LightRole::wallLamp, position, lampColor, 1.0f, lampFalloff, 1.5f, true, yaw, -1};
 }
 constexpr LightRow beacon(glm::vec3 position, int flicker) {
-    return {LightRole::beacon, position, beaconColor, 20.0f, beaconFalloff, 3.5f, false, 0.0f,
-            flicker};
+    return {
+        LightRole::beacon, position, beaconColor, 20.0f, beaconFalloff, 3.5f, false, 0.0f, flicker};
 }
 }  // namespace lights
 
 inline constexpr std::array<LightRow, 11> sceneLights = {{
-    {LightRole::main, {0.5f, 0.1f, 0.0f}, {1.0f, 1.0f, 0.5f}, 1.0f, {0.2f, 1.0f, 20.0f}, 15.0f,
-     false, 0.0f, -1},
+    {LightRole::main,
+     {0.5f, 0.1f, 0.0f},
+     {1.0f, 1.0f, 0.5f},
+     1.0f,
+     {0.2f, 1.0f, 20.0f},
+     15.0f,
+     false,
+     0.0f,
+     -1},
     lights::wallLamp({2.6f, 1.65f, -1.9f}, 1.5707964f),
     lights::wallLamp({-2.65f, 1.65f, -2.0f}, 4.712389f),
     lights::wallLamp({-2.65f, 1.65f, 1.42f}, 4.712389f),
     lights::wallLamp({-1.8f, 1.65f, -5.0f}, 3.1415927f),
     lights::wallLamp({1.85f, 1.65f, -5.0f}, 3.1415927f),
     lights::wallLamp({-0.02f, 1.65f, 2.67f}, 0.0f),
-    {LightRole::littleRoomFill, {3.8f, 1.0f, 1.5f}, {0.8f, 0.8f, 1.0f}, 0.01f, {1.0f, 10.0f, 5.0f},
-     3.5f, false, 0.0f, -1},
-    {LightRole::iloGlow, {3.8f, 0.5f, 1.4f}, {0.0f, 0.2f, 1.0f}, 1.0f, {1.0f, 5000.0f, 50000.0f},
-     3.5f, false, 0.0f, -1},
+    {LightRole::littleRoomFill,
+     {3.8f, 1.0f, 1.5f},
+     {0.8f, 0.8f, 1.0f},
+     0.01f,
+     {1.0f, 10.0f, 5.0f},
+     3.5f,
+     false,
+     0.0f,
+     -1},
+    {LightRole::iloGlow,
+     {3.8f, 0.5f, 1.4f},
+     {0.0f, 0.2f, 1.0f},
+     1.0f,
+     {1.0f, 5000.0f, 50000.0f},
+     3.5f,
+     false,
+     0.0f,
+     -1},
     lights::beacon({0.0f, 0.75f, 2.3f}, 0),
     lights::beacon({0.0f, 0.75f, -1.6f}, 1),
 }};

@@ -52,19 +52,22 @@ Summary summarise(std::vector<double> values) {
 }
 
 std::optional<int> parseOptions(int argc, char** argv, Options& options) {
-    CLI::App app{"Renders fixed moments of the show and reports the GPU time of each render "
-                 "stage and the whole-frame time as min/median/max, as a table and as CSV.",
-                 "lumavex_benchmark"};
+    CLI::App app{
+        "Renders fixed moments of the show and reports the GPU time of each render "
+        "stage and the whole-frame time as min/median/max, as a table and as CSV.",
+        "lumavex_benchmark"};
     app.add_option("--frames", options.frames, "frames measured at each moment")
         ->type_name("N")
         ->check(tools::countIn(1, 100000))
         ->capture_default_str();
     std::string momentList;
-    app.add_option("--at", momentList, "show times in seconds to measure at (default 2,12,20,30,38,48,57)")
+    app.add_option("--at", momentList,
+                   "show times in seconds to measure at (default 2,12,20,30,38,48,57)")
         ->type_name("T1,T2,...")
         ->check(tools::timeList(kLongestShow));
     app.add_option("--csv", options.csvPath, "CSV file for the summaries")
-        ->type_name("FILE")->capture_default_str();
+        ->type_name("FILE")
+        ->capture_default_str();
     if (std::optional<int> status = tools::parseCommandLine(app, argc, argv))
         return status;
     if (!momentList.empty())

@@ -41,14 +41,16 @@ struct Options {
 };
 
 std::optional<int> parseOptions(int argc, char** argv, Options& options) {
-    CLI::App app{"Plays the show with a fixed clock and writes its frames as PNG images, or "
-                 "streams them into ffmpeg as a video with the music (--video).",
-                 "lumavex_capture"};
+    CLI::App app{
+        "Plays the show with a fixed clock and writes its frames as PNG images, or "
+        "streams them into ffmpeg as a video with the music (--video).",
+        "lumavex_capture"};
     app.add_option("--fps", options.fps, "frames per second of show time")
         ->type_name("N")
         ->check(tools::numberAbove(0.0, 1000.0))
         ->capture_default_str();
-    app.add_option("--until", options.until, "length of the capture in seconds of show time (with --at: up to the last "
+    app.add_option("--until", options.until,
+                   "length of the capture in seconds of show time (with --at: up to the last "
                    "moment)")
         ->type_name("SECONDS")
         ->check(tools::numberAbove(0.0, kLongestShow))
@@ -113,15 +115,38 @@ std::vector<std::string> ffmpegArguments(const Options& options) {
     size << rtr::windowWidth << "x" << rtr::windowHeight;
     rate.precision(17);
     rate << options.fps;
-    return {"ffmpeg", "-nostdin", "-y", "-loglevel", "error",
-            "-f", "rawvideo", "-pixel_format", "rgb24", "-video_size", size.str(),
-            "-framerate", rate.str(), "-i", "pipe:0",
-            "-i", std::string("file:") + rtr::musicFile,
+    return {"ffmpeg",
+            "-nostdin",
+            "-y",
+            "-loglevel",
+            "error",
+            "-f",
+            "rawvideo",
+            "-pixel_format",
+            "rgb24",
+            "-video_size",
+            size.str(),
+            "-framerate",
+            rate.str(),
+            "-i",
+            "pipe:0",
+            "-i",
+            std::string("file:") + rtr::musicFile,
             "-filter_complex",
             "[1:a]aloop=loop=-1:size=2e9,atrim=0:52,afade=t=out:st=47:d=5,"
             "adelay=8000|8000,apad[a]",
-            "-map", "0:v", "-map", "[a]", "-shortest", "-c:v", "libx264", "-pix_fmt", "yuv420p",
-            "-c:a", "aac", "file:" + videoPath(options)};
+            "-map",
+            "0:v",
+            "-map",
+            "[a]",
+            "-shortest",
+            "-c:v",
+            "libx264",
+            "-pix_fmt",
+            "yuv420p",
+            "-c:a",
+            "aac",
+            "file:" + videoPath(options)};
 }
 
 // GL reads back the bottom row first; video frames start at the top.
@@ -162,8 +187,8 @@ int main(int argc, char** argv) {
     std::error_code error;
     if ((options.writesImages() || options.video) &&
         !std::filesystem::create_directories(options.outDir, error) && error) {
-        std::cerr << "lumavex_capture: cannot create " << options.outDir << ": "
-                  << error.message() << std::endl;
+        std::cerr << "lumavex_capture: cannot create " << options.outDir << ": " << error.message()
+                  << std::endl;
         return 1;
     }
     // A failed ffmpeg must show up as a failed write, not end this process.
