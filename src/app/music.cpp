@@ -28,7 +28,7 @@ void fmodCheck(sound::Result result, const char* file) {
                   << std::filesystem::current_path(ignored).string() << ")" << std::endl;
     }
     platform::consolePause();
-    std::exit(-1);
+    platform::exitWithStatusMinusOne();
 }
 
 void startMusic() {

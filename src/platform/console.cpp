@@ -41,17 +41,27 @@ void consolePause() {
     std::cout << std::endl;
 }
 
+void exitWithStatusMinusOne() {
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    // Everything made so far stays as it is until the process is gone. A normal exit would run
+    // the static destructors first, freeing the program-wide lists while the objects in them
+    // still live, so a leak checker would report every one of them as lost.
+    std::_Exit(-1);
+}
+
 void fatalExit(const std::string& message) {
     std::cout << message << std::endl;
     consolePause();
-    std::exit(-1);
+    exitWithStatusMinusOne();
 }
 
 void fatalExit(const std::string& message, const std::string& detail) {
     std::cout << message << std::endl;
     std::cerr << detail << std::endl;
     consolePause();
-    std::exit(-1);
+    exitWithStatusMinusOne();
 }
 
 }  // namespace rtr::platform

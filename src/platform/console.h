@@ -8,6 +8,9 @@ namespace rtr::platform {
 // can answer, so scripted runs never hang.
 void consolePause();
 
+// Ends the process at once with status -1 (255), after flushing standard output and error.
+[[noreturn]] void exitWithStatusMinusOne();
+
 // The program-wide fatal pattern: message and line end on standard output, the console pause,
 // exit status -1.
 [[noreturn]] void fatalExit(const std::string& message);
