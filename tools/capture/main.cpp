@@ -222,8 +222,10 @@ int main(int argc, char** argv) {
         const bool draw = wantFrame(options, i + 1);
         if (options.stages) {
             errors += runner.step(false);
-            if (draw)
+            if (draw) {
+                progress.clear();  // the result line must not land inside the bar
                 stagesFine &= writeStages(options, runner.time(), written, errors);
+            }
             progress.update(i + 1);
             continue;
         }
