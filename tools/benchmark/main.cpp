@@ -1,6 +1,7 @@
 // Measures the six render stages and the whole frame at fixed moments of the show.
 //
-//   lumavex_benchmark [--frames N] [--at t1,t2,...] [--csv FILE]   (--help lists the defaults)
+//   lumavex_benchmark [--frames N] [--at t1,t2,...] [--csv FILE] [--plot FILE.png]
+//   (--help lists the defaults)
 //
 // Each stage is wrapped in a GL_TIME_ELAPSED query; the frame time is the wall time of the
 // six stages plus glFinish. Run it from the build directory, like the demo.
@@ -22,6 +23,7 @@
 #include "app/startup.h"
 #include "common/command_line.h"
 #include "common/progress.h"
+#include "plot.h"
 #include "render/render_passes.h"
 #include "util/window.h"
 
@@ -40,7 +42,12 @@ struct Options {
     int frames = 40;
     std::vector<double> moments = {2, 12, 20, 30, 38, 48, 57};
     std::string csvPath = "benchmark.csv";
+    std::string plotPath;  // empty: no chart
 };
+
+// The chart's default timeline: one moment per second of the show, a few frames each.
+constexpr double kShowLength = 70.0;
+constexpr int kFramesPerPlottedMoment = 5;
 
 struct Summary {
     double min, median, max;
@@ -68,10 +75,21 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     app.add_option("--csv", options.csvPath, "CSV file for the summaries")
         ->type_name("FILE")
         ->capture_default_str();
+    app.add_option("--plot", options.plotPath,
+                   "also draw each stage's median time as a stacked chart (PNG, by gnuplot); "
+                   "without --at every second of the show, " +
+                       std::to_string(kFramesPerPlottedMoment) + " frames each unless --frames")
+        ->type_name("FILE.png");
     if (std::optional<int> status = tools::parseCommandLine(app, argc, argv))
         return status;
-    if (!momentList.empty())
+    if (!momentList.empty()) {
         options.moments = *tools::parseTimes(momentList, kLongestShow);
+    } else if (!options.plotPath.empty()) {
+        options.moments.clear();
+        for (double t = 1.0; t <= kShowLength; t += 1.0) options.moments.push_back(t);
+    }
+    if (!options.plotPath.empty() && app.count("--frames") == 0)
+        options.frames = kFramesPerPlottedMoment;
     return std::nullopt;
 }
 
@@ -107,6 +125,25 @@ void report(double moment, const Samples& samples, std::ostream& csv) {
     std::cout << std::endl;
 }
 
+tools::TimelineSample medians(double moment, const Samples& samples) {
+    tools::TimelineSample sample{moment, {}};
+    for (std::size_t s = 0; s < kStages.size(); ++s)
+        sample.milliseconds.push_back(summarise(samples[s]).median);
+    return sample;
+}
+
+bool drawChart(const std::string& path, const std::vector<tools::TimelineSample>& timeline) {
+    std::string reason;
+    if (!tools::plotStageTimeline(path, {kNames.begin(), kNames.begin() + kStages.size()},
+                                  timeline, reason)) {
+        std::cerr << "lumavex_benchmark: no chart: " << reason
+                  << " (install gnuplot with apt-get install gnuplot-nox)" << std::endl;
+        return false;
+    }
+    std::cout << "Chart written to " << path << std::endl;
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -125,6 +162,7 @@ int main(int argc, char** argv) {
 
     rtr::ShowRunner runner(1.0 / 30.0);
     Samples all;
+    std::vector<tools::TimelineSample> timeline;
     std::sort(options.moments.begin(), options.moments.end());
     tools::Progress progress("benchmark",
                              static_cast<long>(options.moments.size()) * options.frames);
@@ -138,6 +176,7 @@ int main(int argc, char** argv) {
         }
         progress.clear();
         report(moment, samples, csv);
+        timeline.push_back(medians(moment, samples));
         for (std::size_t s = 0; s < all.size(); ++s) {
             all[s].insert(all[s].end(), samples[s].begin(), samples[s].end());
         }
@@ -147,5 +186,5 @@ int main(int argc, char** argv) {
     report(-1, all, csv);
     glDeleteQueries(static_cast<GLsizei>(queries.size()), queries.data());
     rtr::shutDown();
-    return 0;
+    return options.plotPath.empty() || drawChart(options.plotPath, timeline) ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 // options.
 //
 // Run it from a directory beside Shader/ and Models/ (the build directory), like the demo.
+#include <GL/glew.h>
 #include <signal.h>
 
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include "common/command_line.h"
 #include "common/progress.h"
 #include "ffmpeg_pipe.h"
+#include "stages.h"
 
 namespace {
 
@@ -35,6 +37,7 @@ struct Options {
     bool video = false;
     bool images = false;    // --images: PNG frames also with --video
     bool noImages = false;  // --no-images: no files at all
+    bool stages = false;    // --stages: every target of each moment and a sheet of them
 
     // Without a video the frames are the product; with one, PNGs only on request.
     bool writesImages() const { return !noImages && (images || !video); }
@@ -69,6 +72,12 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
         ->excludes(at);
     auto* images = app.add_flag("--images", options.images, "write PNG frames also with --video");
     app.add_flag("--no-images", options.noImages, "write no PNG frames (render only)")
+        ->excludes(images);
+    app.add_flag("--stages", options.stages,
+                 "with --at: write every stage of each moment (G-buffer, occlusion, shadow "
+                 "cube, HDR light, final frame) and a labelled sheet into "
+                 "stages_<time>s/")
+        ->needs(at)
         ->excludes(images);
     if (std::optional<int> status = tools::parseCommandLine(app, argc, argv))
         return status;
@@ -178,6 +187,24 @@ bool finishVideo(const Options& options, tools::ChildPipe& ffmpeg, bool complete
     return false;
 }
 
+// Draws the moment with every stage timed and writes its anatomy, counting the GL errors that
+// raised. False when the images could not be written.
+bool writeStages(const Options& options, double time, long& written, long& errors) {
+    const tools::FrameAnatomy anatomy = tools::dissectFrame();
+    while (glGetError() != GL_NO_ERROR) ++errors;
+    if (options.noImages)
+        return true;
+    const std::string directory = tools::anatomyDirectory(options.outDir, time);
+    std::string reason;
+    if (!tools::writeAnatomy(anatomy, time, directory, reason)) {
+        std::cerr << "lumavex_capture: stages at " << time << " s: " << reason << std::endl;
+        return false;
+    }
+    written += static_cast<long>(anatomy.images.size()) + 1;
+    std::cout << "Stages written to " << directory << "/sheet.png" << std::endl;
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -211,9 +238,19 @@ int main(int argc, char** argv) {
     long errors = 0;
     long written = 0;
     bool streamed = true;  // every frame reached ffmpeg
+    bool stagesFine = true;
     std::vector<unsigned char> pixels;
     for (long i = 0; i < frameCount && streamed; ++i) {
         const bool draw = wantFrame(options, i + 1);
+        if (options.stages) {
+            errors += runner.step(false);
+            if (draw) {
+                progress.clear();  // the result line must not land inside the bar
+                stagesFine &= writeStages(options, runner.time(), written, errors);
+            }
+            progress.update(i + 1);
+            continue;
+        }
         const bool readBack = draw && (options.writesImages() || options.video);
         errors += runner.step(draw, readBack ? &pixels : nullptr);
         if (readBack && options.writesImages()) {
@@ -230,5 +267,5 @@ int main(int argc, char** argv) {
               << " GL errors." << std::endl;
     const bool videoFine = !options.video || finishVideo(options, ffmpeg, streamed);
     rtr::shutDown();
-    return errors == 0 && videoFine ? 0 : 1;
+    return errors == 0 && videoFine && stagesFine ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// Collada 1.4.1 documents holding one mesh, as the program's importer reads them.
+// Collada 1.4.1 documents holding one mesh, as the program's importer reads them, written by
+// Assimp's Collada exporter from an in-memory scene.
 
 #include <string>
 
@@ -17,6 +18,7 @@ struct MaterialTextures {
 
 // The document text. The importer skips its first material, so the file holds an untextured
 // placeholder material first and the textured one second (when there are textures at all).
+// Throws std::runtime_error when the exporter fails.
 std::string colladaDocument(const std::string& name, const Mesh& mesh,
                             const MaterialTextures& textures);
 

@@ -28,11 +28,11 @@ struct Image {
     glm::vec3 sample(glm::vec2 uv) const;
 };
 
-// PNG bytes: 8 bits per channel, no interlace, fixed compression, no time stamp, so the same
-// image always gives the same bytes.
+// PNG bytes through FreeImage: 8 bits per channel, best compression, no time stamp, so the
+// same image always gives the same bytes.
 std::vector<std::uint8_t> encodePng(const Image& image);
 
-// Decodes the PNGs this generator writes (8-bit RGB or RGBA); used by the debugging views.
+// Decodes a PNG (8-bit RGB or RGBA; other kinds are widened to RGB) through FreeImage.
 Image decodePng(const std::vector<std::uint8_t>& bytes);
 
 }  // namespace scenegen
