@@ -1,7 +1,6 @@
 #pragma once
 
-// Collada 1.4.1 documents holding one mesh, as the program's importer reads them, written by
-// Assimp's Collada exporter from an in-memory scene.
+// Collada 1.4.1 documents holding one mesh, as the program's importer reads them.
 
 #include <string>
 
@@ -18,7 +17,6 @@ struct MaterialTextures {
 
 // The document text. The importer skips its first material, so the file holds an untextured
 // placeholder material first and the textured one second (when there are textures at all).
-// Throws std::runtime_error when the exporter fails.
 std::string colladaDocument(const std::string& name, const Mesh& mesh,
                             const MaterialTextures& textures);
 
