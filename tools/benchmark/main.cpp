@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "app/globals.h"
 #include "app/show_runner.h"
 #include "app/startup.h"
+#include "calibration.h"
 #include "render/render_passes.h"
 #include "util/window.h"
 
@@ -28,6 +30,7 @@ using Stage = void (*)();
 const std::array<Stage, 6> kStages = {rtr::renderShadowPass,   rtr::updateCameraMatrices,
                                       rtr::renderGeometryPass, rtr::renderSsaoPass,
                                       rtr::renderLightPass,    rtr::renderFinalPass};
+constexpr int kCalibrationPasses = 15;
 const std::array<const char*, 7> kNames = {"shadow", "camera", "geometry", "ssao",
                                            "lights", "final",  "frame"};
 
@@ -111,6 +114,7 @@ int main(int argc, char** argv) {
     rtr::startUp();
     glfwSwapInterval(0);
 
+    auto calibration = std::make_unique<FullScreenPassCalibration>();
     std::array<GLuint, 6> queries{};
     glGenQueries(static_cast<GLsizei>(queries.size()), queries.data());
     std::ofstream csv(options.csvPath);
@@ -126,12 +130,16 @@ int main(int argc, char** argv) {
         Samples samples;
         for (int f = 0; f < options.frames; ++f) measureFrame(queries, samples);
         report(moment, samples, csv);
+        calibration->measure(kCalibrationPasses);
+        calibration->report(moment, summarise(samples[6]).median, false, std::cout, csv);
         for (std::size_t s = 0; s < all.size(); ++s) {
             all[s].insert(all[s].end(), samples[s].begin(), samples[s].end());
         }
     }
     std::cout << "all moments:" << std::endl;
     report(-1, all, csv);
+    calibration->report(-1, summarise(all[6]).median, true, std::cout, csv);
+    calibration.reset();
     glDeleteQueries(static_cast<GLsizei>(queries.size()), queries.data());
     rtr::shutDown();
     return 0;
