@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   libglfw3-dev libglew-dev libglm-dev libassimp-dev libdevil-dev libfreeimage-dev
   libsdl2-mixer-dev libmp3lame-dev libmpg123-dev libgl-dev libgl1-mesa-dri libx11-dev
-  libgtest-dev xvfb xauth xdotool x11-utils glslang-tools
+  libgtest-dev xvfb xauth xdotool x11-utils glslang-tools python3-pil
 )
 
 missing=()
