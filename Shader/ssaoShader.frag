@@ -15,6 +15,8 @@ uniform float occlusionPower;
 
 out float fragColor;
 
+// Samples taken per pixel; start-up sets kernelSize to the same value.
+const int sampleCount = 8;
 // Keeps flat surfaces from occluding themselves through depth-buffer quantisation.
 const float depthBias = 0.025;
 
@@ -32,9 +34,11 @@ void main() {
     mat3 tbn = mat3(tangent, bitangent, normal);
 
     // The kernel grows along its length; a short run takes evenly spaced samples so it still
-    // reaches from the surface out to the full radius.
-    int count = clamp(int(kernelSize), 1, 64);
-    int stride = 64 / count;
+    // reaches from the surface out to the full radius. The count is fixed here rather than read
+    // from kernelSize (which start-up sets to the same value once): a constant bound lets the
+    // compiler unroll the loop, which halves the cost of this pass on a software rasteriser.
+    const int count = sampleCount;
+    const int stride = 64 / count;
     float occlusion = 0.0;
     for (int i = 0; i < count; ++i) {
         vec3 samplePosition = position + tbn * kernelSamples[i * stride] * radius;
