@@ -27,6 +27,7 @@ ShaderProgram* deferredGeomProgram = nullptr;
 ShaderProgram* displaceShaderProgram = nullptr;
 ShaderProgram* deferredStencilProgram = nullptr;
 ShaderProgram* deferredLightProgram = nullptr;
+ShaderProgram* deferredLightUnshadowedProgram = nullptr;
 ShaderProgram* lightGeomProgram = nullptr;
 ShaderProgram* hdrShaderProgram = nullptr;
 ShaderProgram* ssaoShaderProgram = nullptr;

@@ -66,6 +66,8 @@ extern ShaderProgram* deferredGeomProgram;
 extern ShaderProgram* displaceShaderProgram;
 extern ShaderProgram* deferredStencilProgram;
 extern ShaderProgram* deferredLightProgram;
+// deferredLight without the shadow-map code, for every light but light 0.
+extern ShaderProgram* deferredLightUnshadowedProgram;
 extern ShaderProgram* lightGeomProgram;
 extern ShaderProgram* hdrShaderProgram;
 extern ShaderProgram* ssaoShaderProgram;

@@ -142,12 +142,7 @@ void buildGeometryPrograms() {
     glUniform1f(displace.near, nearPlane);
 }
 
-void buildLightPrograms() {
-    ShaderProgram& stencil =
-        *(deferredStencilProgram = buildVertexFragmentProgram("deferredStencil"));
-    fill(stencil, stencil.mvpMatrix, "mvpMatrix");
-
-    ShaderProgram& light = *(deferredLightProgram = buildVertexFragmentProgram("deferredLight"));
+void fillLightSlots(ShaderProgram& light) {
     fill(light, light.gPosition, "gPosition");
     fill(light, light.gNormal, "gNormal");
     fill(light, light.gAlbedo, "gAlbedo");
@@ -162,6 +157,23 @@ void buildLightPrograms() {
     fill(light, light.gShadowMap, "gShadowMap");
     fill(light, light.inverseView, "inverseView");
     fill(light, light.useShadowMap, "useShadowMap");
+}
+
+void buildLightPrograms() {
+    ShaderProgram& stencil =
+        *(deferredStencilProgram = buildVertexFragmentProgram("deferredStencil"));
+    fill(stencil, stencil.mvpMatrix, "mvpMatrix");
+
+    deferredLightProgram = buildVertexFragmentProgram("deferredLight");
+    fillLightSlots(*deferredLightProgram);
+    // Lights other than light 0 never read the shadow map; their own build of the same source
+    // leaves the shadow code out instead of branching past it per pixel.
+    deferredLightUnshadowedProgram = new ShaderProgram();
+    deferredLightUnshadowedProgram->addShader(GL_VERTEX_SHADER, "../Shader/deferredLight.vert");
+    deferredLightUnshadowedProgram->addShader(GL_FRAGMENT_SHADER, "../Shader/deferredLight.frag",
+                                              "#define WITHOUT_SHADOW_MAP\n");
+    deferredLightUnshadowedProgram->link();
+    fillLightSlots(*deferredLightUnshadowedProgram);
 
     // Built for debugging light placement; never made current.
     lightGeomProgram = linkedProgram("lightGeom", kVertexFragment);
@@ -279,7 +291,7 @@ void shutDown() {
     }
     for (ShaderProgram* program :
          {deferredGeomProgram, displaceShaderProgram, deferredStencilProgram, deferredLightProgram,
-          lightGeomProgram, shadowMapProgram}) {
+          deferredLightUnshadowedProgram, lightGeomProgram, shadowMapProgram}) {
         delete program;
     }
     for (scene::SceneGeometry* sphere : {stencilSphere, lightSphere, lightGeomSphere, lampSphere}) {

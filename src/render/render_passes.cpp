@@ -145,7 +145,8 @@ void shadeLightVolume(std::size_t index, const glm::mat4& mvp) {
     // Only pixels inside the sphere receive this light (the marks of markLightVolume).
     glStencilFunc(GL_NOTEQUAL, 0, 0xFF);
 
-    ShaderProgram& program = *deferredLightProgram;
+    // Only light 0 has a shadow map; the others use the build without the shadow code.
+    ShaderProgram& program = index == 0 ? *deferredLightProgram : *deferredLightUnshadowedProgram;
     program.use();
     setMatrix(program.mvpMatrix, mvp);
     const glm::vec3 viewPosition = glm::vec3(frame.view * glm::vec4(light.position, 1.0f));
@@ -159,6 +160,19 @@ void shadeLightVolume(std::size_t index, const glm::mat4& mvp) {
 
     glCullFace(GL_BACK);
     glDisable(GL_BLEND);
+}
+
+// The values every light of the frame shares. A slot the program lacks (the shadow map in the
+// unshadowed build) is -1 and its call does nothing.
+void setLightPassUniforms(ShaderProgram& light) {
+    light.use();
+    glUniform1i(light.gPosition, 0);
+    glUniform1i(light.gNormal, 1);
+    glUniform1i(light.gAlbedo, 2);
+    glUniform1i(light.gSSAO, 3);
+    glUniform2f(light.screensize, 1024.0f, 768.0f);
+    glUniform1i(light.gShadowMap, 5);
+    setMatrix(light.inverseView, frame.inverseView);
 }
 
 }  // namespace
@@ -260,17 +274,11 @@ void renderSsaoPass() {
 
 void renderLightPass() {
     glEnable(GL_STENCIL_TEST);
-    ShaderProgram& light = *deferredLightProgram;
-    light.use();
-    glUniform1i(light.gPosition, 0);
-    glUniform1i(light.gNormal, 1);
-    glUniform1i(light.gAlbedo, 2);
-    glUniform1i(light.gSSAO, 3);
-    glUniform2f(light.screensize, 1024.0f, 768.0f);
     glActiveTexture(GL_TEXTURE5);
     glBindTexture(GL_TEXTURE_CUBE_MAP, shadowMapFbo->cubeMap);
-    glUniform1i(light.gShadowMap, 5);
-    setMatrix(light.inverseView, frame.inverseView);
+    for (ShaderProgram* light : {deferredLightUnshadowedProgram, deferredLightProgram}) {
+        setLightPassUniforms(*light);
+    }
 
     for (std::size_t i = 0; i < pointLights.size(); ++i) {
         scene::PointLight& pointLight = *pointLights[i];
