@@ -286,6 +286,9 @@ void renderLightPass() {
         const glm::mat4 model =
             glm::scale(glm::translate(pointLight.modelMatrix, pointLight.position),
                        glm::vec3(pointLight.volumeScale));
+        // A switched-off light adds nothing: its shader writes zero for every pixel.
+        if (pointLight.intensity <= 0.0f)
+            continue;
         const glm::mat4 mvp = frame.projectionView * model;
         markLightVolume(mvp);
         shadeLightVolume(i, mvp);
