@@ -51,6 +51,12 @@ float lightVolumeScale(std::size_t index) {
     return index < kFirstUnmarkedLight ? 1.5f : 3.5f;
 }
 
+// The box of the volume mesh, placed like the volume: a conservative test, so a light whose
+// sphere reaches into the view is always drawn.
+bool lightVolumeVisible(const glm::mat4& model) {
+    return isInFrustum(lightSphere->boundingBoxMin, lightSphere->boundingBoxMax, model);
+}
+
 void drawShadowCaster(scene::SceneGeometry* model) {
     setMatrix(shadowMapProgram->mMatrix, model->modelMatrix);
     model->draw();
@@ -286,8 +292,9 @@ void renderLightPass() {
         const glm::mat4 model =
             glm::scale(glm::translate(pointLight.modelMatrix, pointLight.position),
                        glm::vec3(pointLight.volumeScale));
-        // A switched-off light adds nothing: its shader writes zero for every pixel.
-        if (pointLight.intensity <= 0.0f)
+        // A switched-off light adds nothing: its shader writes zero for every pixel. A volume
+        // wholly outside the view would rasterise no pixel at all.
+        if (pointLight.intensity <= 0.0f || !lightVolumeVisible(model))
             continue;
         const glm::mat4 mvp = frame.projectionView * model;
         markLightVolume(mvp);
