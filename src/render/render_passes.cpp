@@ -121,7 +121,9 @@ void drawTessellatedObjects(bool culling) {
 // Marks the G-buffer pixels whose surface lies inside the light's sphere: back faces behind
 // the surface count up, front faces behind it count down, leaving non-zero exactly inside.
 void markLightVolume(const glm::mat4& mvp) {
-    glDrawBuffer(GL_NONE);
+    // Masking colour writes keeps the HDR target selected; switching the draw buffer away and
+    // back for every light made the driver revalidate the framebuffer twice per light.
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     glClear(GL_STENCIL_BUFFER_BIT);
@@ -137,7 +139,7 @@ void markLightVolume(const glm::mat4& mvp) {
 // screen when the camera is inside it.
 void shadeLightVolume(std::size_t index, const glm::mat4& mvp) {
     const scene::PointLight& light = *pointLights[index];
-    glDrawBuffer(GL_COLOR_ATTACHMENT3);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     bindTexture2D(GL_TEXTURE0, gBuffer->positionDepthTexture);
     bindTexture2D(GL_TEXTURE1, gBuffer->normalTexture);
     bindTexture2D(GL_TEXTURE2, gBuffer->albedoTexture);
@@ -280,6 +282,7 @@ void renderSsaoPass() {
 
 void renderLightPass() {
     glEnable(GL_STENCIL_TEST);
+    glDrawBuffer(GL_COLOR_ATTACHMENT3);
     glActiveTexture(GL_TEXTURE5);
     glBindTexture(GL_TEXTURE_CUBE_MAP, shadowMapFbo->cubeMap);
     for (ShaderProgram* light : {deferredLightUnshadowedProgram, deferredLightProgram}) {
