@@ -265,8 +265,8 @@ void renderGeometryPass() {
 void renderSsaoPass() {
     if (!RenderSettings.ssao)
         return;
+    // No clear: the screen quad below writes every pixel of the SSAO target.
     glDrawBuffer(GL_COLOR_ATTACHMENT4);
-    glClear(GL_COLOR_BUFFER_BIT);
     bindTexture2D(GL_TEXTURE0, gBuffer->positionDepthTexture);
     bindTexture2D(GL_TEXTURE1, gBuffer->normalTexture);
     bindTexture2D(GL_TEXTURE2, gBuffer->noiseTexture);
