@@ -6,7 +6,9 @@
 uniform sampler2D gPosition;
 uniform sampler2D gNormal;
 uniform sampler2D gAlbedo;
-uniform sampler2D gSSAO;
+// The SSAO target already blurred by the ssaoBlur pass: one texel per pixel instead of the
+// sixteen the blur reads, for every light that covers the pixel.
+uniform sampler2D gBlurredSSAO;
 #ifndef WITHOUT_SHADOW_MAP
 uniform samplerCubeShadow gShadowMap;
 #endif
@@ -30,18 +32,6 @@ const float shininess = 48.0;
 const float shadowNear = 0.01;
 const float shadowFar = 20.0;
 const float shadowMapSize = 512.0;
-
-// Averages the 4 x 4 block that one tile of the SSAO rotation noise spans, which cancels the
-// noise pattern exactly; four gathers fetch the sixteen texels.
-float blurredOcclusion(vec2 fragCoord) {
-    vec2 texel = 1.0 / vec2(textureSize(gSSAO, 0));
-    vec2 centre = floor(fragCoord) * texel;
-    vec4 sum = textureGather(gSSAO, centre + vec2(-1.0, -1.0) * texel) +
-               textureGather(gSSAO, centre + vec2(1.0, -1.0) * texel) +
-               textureGather(gSSAO, centre + vec2(-1.0, 1.0) * texel) +
-               textureGather(gSSAO, centre + vec2(1.0, 1.0) * texel);
-    return dot(sum, vec4(1.0 / 16.0));
-}
 
 #ifndef WITHOUT_SHADOW_MAP
 // Window depth the shadow pass stored for a point at `distanceAlongAxis` on a cube face.
@@ -116,7 +106,8 @@ void main() {
     float diffuse = max(dot(normal, l), 0.0);
     float specular = diffuse > 0.0 ? pow(max(dot(normal, h), 0.0), shininess) : 0.0;
 
-    float occlusion = (useSSAO == 1) ? blurredOcclusion(gl_FragCoord.xy) : 1.0;
+    float occlusion =
+        (useSSAO == 1) ? texelFetch(gBlurredSSAO, ivec2(gl_FragCoord.xy), 0).r : 1.0;
     float visibility = 1.0;
 #ifndef WITHOUT_SHADOW_MAP
     if (useShadowMap == 1 && diffuse > 0.0) {

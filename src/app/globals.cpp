@@ -20,6 +20,7 @@ Camera* camera = nullptr;
 std::vector<CurveSegment*> cameraPathPoints;
 CameraPath* cameraPath = nullptr;
 GBuffer* gBuffer = nullptr;
+OcclusionBlur* occlusionBlur = nullptr;
 ShadowMapFBO* shadowMapFbo = nullptr;
 std::vector<glm::mat4> shadowTransforms;
 

@@ -25,6 +25,7 @@ class Camera;
 class CameraPath;
 struct CurveSegment;
 class GBuffer;
+class OcclusionBlur;
 class ShadowMapFBO;
 
 // Display settings and clock of the frame loop.
@@ -59,6 +60,7 @@ extern Camera* camera;
 extern std::vector<CurveSegment*> cameraPathPoints;
 extern CameraPath* cameraPath;
 extern GBuffer* gBuffer;
+extern OcclusionBlur* occlusionBlur;
 extern ShadowMapFBO* shadowMapFbo;
 extern std::vector<glm::mat4> shadowTransforms;
 

@@ -23,6 +23,7 @@
 #include "gpu/shader_program.h"
 #include "render/frustum.h"
 #include "render/gbuffer.h"
+#include "render/occlusion_blur.h"
 #include "render/shadow_map.h"
 #include "scene/point_light.h"
 #include "scene/quad.h"
@@ -147,6 +148,7 @@ void fillLightSlots(ShaderProgram& light) {
     fill(light, light.gNormal, "gNormal");
     fill(light, light.gAlbedo, "gAlbedo");
     fill(light, light.gSSAO, "gSSAO");
+    fill(light, light.gBlurredSSAO, "gBlurredSSAO");
     fill(light, light.screensize, "screensize");
     fill(light, light.mvpMatrix, "mvpMatrix");
     fill(light, light.lightPosition, "lightPosition");
@@ -272,6 +274,7 @@ void startUp() {
     createPointLights();
     buildHdrPassAndQuad();
     buildSsaoPassAndQuad();
+    occlusionBlur = new OcclusionBlur();
     buildShadowPass();
     buildParticleSystem();
     startMusic();
@@ -301,6 +304,7 @@ void shutDown() {
     delete hdrShaderProgram;
     delete ssaoQuad;
     delete ssaoShaderProgram;
+    delete occlusionBlur;
     deleteAll(cameraPathPoints);
     delete cameraPath;
     delete gBuffer;

@@ -51,6 +51,7 @@ class ShaderProgram {
     GLint gPosition = -1;
     GLint gAlbedo = -1;
     GLint gSSAO = -1;
+    GLint gBlurredSSAO = -1;
     GLint lightPosition = -1;
     GLint lightColor = -1;
     GLint lightIntensity = -1;

@@ -9,6 +9,7 @@
 #include "gpu/shader_program.h"
 #include "render/frustum.h"
 #include "render/gbuffer.h"
+#include "render/occlusion_blur.h"
 #include "render/shadow_map.h"
 #include "scene/point_light.h"
 #include "scene/quad.h"
@@ -178,6 +179,7 @@ void setLightPassUniforms(ShaderProgram& light) {
     glUniform1i(light.gNormal, 1);
     glUniform1i(light.gAlbedo, 2);
     glUniform1i(light.gSSAO, 3);
+    glUniform1i(light.gBlurredSSAO, 4);
     glUniform2f(light.screensize, 1024.0f, 768.0f);
     glUniform1i(light.gShadowMap, 5);
     setMatrix(light.inverseView, frame.inverseView);
@@ -278,11 +280,14 @@ void renderSsaoPass() {
     glUniform3fv(ssao.kernelSamples, static_cast<GLsizei>(gBuffer->ssaoKernel.size()),
                  glm::value_ptr(gBuffer->ssaoKernel.front()));
     ssaoQuad->draw();
+    occlusionBlur->apply(gBuffer->ssaoTexture, *ssaoQuad);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, gBuffer->framebuffer);
 }
 
 void renderLightPass() {
     glEnable(GL_STENCIL_TEST);
     glDrawBuffer(GL_COLOR_ATTACHMENT3);
+    bindTexture2D(GL_TEXTURE4, occlusionBlur->blurredTexture);
     glActiveTexture(GL_TEXTURE5);
     glBindTexture(GL_TEXTURE_CUBE_MAP, shadowMapFbo->cubeMap);
     for (ShaderProgram* light : {deferredLightUnshadowedProgram, deferredLightProgram}) {
@@ -307,6 +312,7 @@ void renderLightPass() {
     glDisable(GL_STENCIL_TEST);
     glActiveTexture(GL_TEXTURE5);
     glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
+    bindTexture2D(GL_TEXTURE4, 0);
     glDrawBuffer(GL_NONE);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
 }

@@ -1,0 +1,63 @@
+#include "render/occlusion_blur.h"
+
+#include <GLFW/glfw3.h>
+
+#include "gpu/shader_program.h"
+#include "scene/quad.h"
+
+namespace rtr {
+
+namespace {
+
+constexpr int kWidth = 1024;  // the G-buffer's fixed size
+constexpr int kHeight = 768;
+
+}  // namespace
+
+OcclusionBlur::OcclusionBlur() {
+    // Single-channel float: the blurred value reaches the light shader exactly as computed.
+    glGenTextures(1, &blurredTexture);
+    glBindTexture(GL_TEXTURE_2D, blurredTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_R32F, kWidth, kHeight, 0, GL_RED, GL_FLOAT, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glBindTexture(GL_TEXTURE_2D, 0);
+
+    GLint previous = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &previous);
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
+                           blurredTexture, 0);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(previous));
+
+    program = new ShaderProgram();
+    program->addShader(GL_VERTEX_SHADER, "../Shader/ssaoBlur.vert");
+    program->addShader(GL_FRAGMENT_SHADER, "../Shader/ssaoBlur.frag");
+    program->link();
+    GLint current = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    program->use();
+    glUniform1i(ShaderProgram::uniformLocation(program->program, "gSSAO"), 0);
+    glUseProgram(static_cast<GLuint>(current));
+}
+
+OcclusionBlur::~OcclusionBlur() {
+    delete program;  // checks for a context itself
+    if (glfwGetCurrentContext() == nullptr)
+        return;
+    glDeleteFramebuffers(1, &framebuffer);
+    glDeleteTextures(1, &blurredTexture);
+}
+
+void OcclusionBlur::apply(GLuint ssaoTexture, scene::Quad& quad) {
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, ssaoTexture);
+    program->use();
+    quad.draw();
+}
+
+}  // namespace rtr
