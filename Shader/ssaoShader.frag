@@ -20,6 +20,15 @@ const int sampleCount = 8;
 // Keeps flat surfaces from occluding themselves through depth-buffer quantisation.
 const float depthBias = 0.025;
 
+// The full product projectionMatrix * (p, 1) reduced to the terms a perspective projection
+// has: its x and y rows hold only the diagonal, its w row only -1 for z. The zeros it skips add
+// nothing, so the screen position is the same to the last bit, at a quarter of the work.
+vec2 projectToScreen(vec3 p) {
+    vec2 clipXY = vec2(projectionMatrix[0][0] * p.x, projectionMatrix[1][1] * p.y);
+    float clipW = -p.z;
+    return clipXY / clipW * 0.5 + 0.5;
+}
+
 void main() {
     vec3 position = textureLod(gPositionDepth, texCoord, 0.0).xyz;
     vec3 normal = textureLod(gNormal, texCoord, 0.0).xyz;
@@ -42,8 +51,7 @@ void main() {
     float occlusion = 0.0;
     for (int i = 0; i < count; ++i) {
         vec3 samplePosition = position + tbn * kernelSamples[i * stride] * radius;
-        vec4 clip = projectionMatrix * vec4(samplePosition, 1.0);
-        vec2 sampleUv = clip.xy / clip.w * 0.5 + 0.5;
+        vec2 sampleUv = projectToScreen(samplePosition);
         float sceneDepth = textureLod(gPositionDepth, sampleUv, 0.0).z;
         // Geometry far in front of the sample (a silhouette against a distant wall) must not
         // darken it: fade the contribution out beyond the sampling radius.
