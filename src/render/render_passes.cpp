@@ -171,8 +171,9 @@ void shadeLightVolume(std::size_t index, const glm::mat4& mvp) {
     glDisable(GL_BLEND);
 }
 
-// The values every light of the frame shares. A slot the program lacks (the shadow map in the
-// unshadowed build) is -1 and its call does nothing.
+// The values every light of the frame shares. A slot the program lacks is -1 and its call does
+// nothing: the shadow map in the unshadowed build, and gSSAO, which both builds read through
+// its blurred copy instead.
 void setLightPassUniforms(ShaderProgram& light) {
     light.use();
     glUniform1i(light.gPosition, 0);
