@@ -1,11 +1,17 @@
 #version 400 core
 // One point light over the pixels its volume covers, added into the HDR target.
+// Built twice: as is for the shadow-casting light, and with WITHOUT_SHADOW_MAP defined for the
+// others, whose variant then carries none of the shadow code.
 
 uniform sampler2D gPosition;
 uniform sampler2D gNormal;
 uniform sampler2D gAlbedo;
-uniform sampler2D gSSAO;
+// The SSAO target already blurred by the ssaoBlur pass: one texel per pixel instead of the
+// sixteen the blur reads, for every light that covers the pixel.
+uniform sampler2D gBlurredSSAO;
+#ifndef WITHOUT_SHADOW_MAP
 uniform samplerCubeShadow gShadowMap;
+#endif
 uniform vec2 screensize;
 uniform mat4 inverseView;
 
@@ -18,26 +24,16 @@ uniform int useShadowMap;
 
 out vec4 fragColor;
 
-// Must match the shadow cube's projection (90 degrees, clip planes 0.01 and 20).
-const float shadowNear = 0.01;
-const float shadowFar = 20.0;
-const float shadowMapSize = 512.0;
 const float ambientShare = 0.12;   // stand-in for light bounced off the room
 const float specularStrength = 0.35;
 const float shininess = 48.0;
 
-// Averages the 4 x 4 block that one tile of the SSAO rotation noise spans, which cancels the
-// noise pattern exactly; four gathers fetch the sixteen texels.
-float blurredOcclusion(vec2 fragCoord) {
-    vec2 texel = 1.0 / vec2(textureSize(gSSAO, 0));
-    vec2 centre = floor(fragCoord) * texel;
-    vec4 sum = textureGather(gSSAO, centre + vec2(-1.0, -1.0) * texel) +
-               textureGather(gSSAO, centre + vec2(1.0, -1.0) * texel) +
-               textureGather(gSSAO, centre + vec2(-1.0, 1.0) * texel) +
-               textureGather(gSSAO, centre + vec2(1.0, 1.0) * texel);
-    return dot(sum, vec4(1.0 / 16.0));
-}
+// Must match the shadow cube's projection (90 degrees, clip planes 0.01 and 20).
+const float shadowNear = 0.01;
+const float shadowFar = 20.0;
+const float shadowMapSize = 512.0;
 
+#ifndef WITHOUT_SHADOW_MAP
 // Window depth the shadow pass stored for a point at `distanceAlongAxis` on a cube face.
 float cubeFaceDepth(float distanceAlongAxis) {
     float ndc = (shadowFar + shadowNear) / (shadowFar - shadowNear) -
@@ -78,6 +74,7 @@ float shadowVisibility(vec3 worldPosition, vec3 worldNormal, vec3 lightWorld) {
     }
     return lit / 4.0;
 }
+#endif
 
 void main() {
     if (lightIntensity <= 0.0) {
@@ -109,14 +106,17 @@ void main() {
     float diffuse = max(dot(normal, l), 0.0);
     float specular = diffuse > 0.0 ? pow(max(dot(normal, h), 0.0), shininess) : 0.0;
 
-    float occlusion = (useSSAO == 1) ? blurredOcclusion(gl_FragCoord.xy) : 1.0;
+    float occlusion =
+        (useSSAO == 1) ? texelFetch(gBlurredSSAO, ivec2(gl_FragCoord.xy), 0).r : 1.0;
     float visibility = 1.0;
+#ifndef WITHOUT_SHADOW_MAP
     if (useShadowMap == 1 && diffuse > 0.0) {
         vec3 worldPosition = (inverseView * vec4(position, 1.0)).xyz;
         vec3 worldNormal = normalize(mat3(inverseView) * normal);
         vec3 lightWorld = (inverseView * vec4(lightPosition, 1.0)).xyz;
         visibility = shadowVisibility(worldPosition, worldNormal, lightWorld);
     }
+#endif
 
     vec3 direct = (albedo * diffuse + vec3(specularStrength * specular)) * visibility;
     vec3 ambient = albedo * ambientShare;

@@ -20,6 +20,7 @@ Camera* camera = nullptr;
 std::vector<CurveSegment*> cameraPathPoints;
 CameraPath* cameraPath = nullptr;
 GBuffer* gBuffer = nullptr;
+OcclusionBlur* occlusionBlur = nullptr;
 ShadowMapFBO* shadowMapFbo = nullptr;
 std::vector<glm::mat4> shadowTransforms;
 
@@ -27,6 +28,7 @@ ShaderProgram* deferredGeomProgram = nullptr;
 ShaderProgram* displaceShaderProgram = nullptr;
 ShaderProgram* deferredStencilProgram = nullptr;
 ShaderProgram* deferredLightProgram = nullptr;
+ShaderProgram* deferredLightUnshadowedProgram = nullptr;
 ShaderProgram* lightGeomProgram = nullptr;
 ShaderProgram* hdrShaderProgram = nullptr;
 ShaderProgram* ssaoShaderProgram = nullptr;

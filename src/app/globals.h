@@ -26,6 +26,7 @@ class Camera;
 class CameraPath;
 struct CurveSegment;
 class GBuffer;
+class OcclusionBlur;
 class ShadowMapFBO;
 
 // Display settings and clock of the frame loop.
@@ -60,6 +61,7 @@ extern Camera* camera;
 extern std::vector<CurveSegment*> cameraPathPoints;
 extern CameraPath* cameraPath;
 extern GBuffer* gBuffer;
+extern OcclusionBlur* occlusionBlur;
 extern ShadowMapFBO* shadowMapFbo;
 extern std::vector<glm::mat4> shadowTransforms;
 
@@ -67,6 +69,8 @@ extern ShaderProgram* deferredGeomProgram;
 extern ShaderProgram* displaceShaderProgram;
 extern ShaderProgram* deferredStencilProgram;
 extern ShaderProgram* deferredLightProgram;
+// deferredLight without the shadow-map code, for every light but light 0.
+extern ShaderProgram* deferredLightUnshadowedProgram;
 extern ShaderProgram* lightGeomProgram;
 extern ShaderProgram* hdrShaderProgram;
 extern ShaderProgram* ssaoShaderProgram;

@@ -23,6 +23,7 @@
 #include "gpu/shader_program.h"
 #include "render/frustum.h"
 #include "render/gbuffer.h"
+#include "render/occlusion_blur.h"
 #include "render/shadow_map.h"
 #include "scene/point_light.h"
 #include "scene/quad.h"
@@ -143,16 +144,12 @@ void buildGeometryPrograms() {
     glUniform1f(displace.near, nearPlane);
 }
 
-void buildLightPrograms() {
-    ShaderProgram& stencil =
-        *(deferredStencilProgram = buildVertexFragmentProgram("deferredStencil"));
-    fill(stencil, stencil.mvpMatrix, "mvpMatrix");
-
-    ShaderProgram& light = *(deferredLightProgram = buildVertexFragmentProgram("deferredLight"));
+void fillLightSlots(ShaderProgram& light) {
     fill(light, light.gPosition, "gPosition");
     fill(light, light.gNormal, "gNormal");
     fill(light, light.gAlbedo, "gAlbedo");
     fill(light, light.gSSAO, "gSSAO");
+    fill(light, light.gBlurredSSAO, "gBlurredSSAO");
     fill(light, light.screensize, "screensize");
     fill(light, light.mvpMatrix, "mvpMatrix");
     fill(light, light.lightPosition, "lightPosition");
@@ -163,6 +160,23 @@ void buildLightPrograms() {
     fill(light, light.gShadowMap, "gShadowMap");
     fill(light, light.inverseView, "inverseView");
     fill(light, light.useShadowMap, "useShadowMap");
+}
+
+void buildLightPrograms() {
+    ShaderProgram& stencil =
+        *(deferredStencilProgram = buildVertexFragmentProgram("deferredStencil"));
+    fill(stencil, stencil.mvpMatrix, "mvpMatrix");
+
+    deferredLightProgram = buildVertexFragmentProgram("deferredLight");
+    fillLightSlots(*deferredLightProgram);
+    // Lights other than light 0 never read the shadow map; their own build of the same source
+    // leaves the shadow code out instead of branching past it per pixel.
+    deferredLightUnshadowedProgram = new ShaderProgram();
+    deferredLightUnshadowedProgram->addShader(GL_VERTEX_SHADER, "../Shader/deferredLight.vert");
+    deferredLightUnshadowedProgram->addShader(GL_FRAGMENT_SHADER, "../Shader/deferredLight.frag",
+                                              "#define WITHOUT_SHADOW_MAP\n");
+    deferredLightUnshadowedProgram->link();
+    fillLightSlots(*deferredLightUnshadowedProgram);
 
     // Built for debugging light placement; never made current.
     lightGeomProgram = linkedProgram("lightGeom", kVertexFragment);
@@ -283,6 +297,7 @@ void startUp() {
     createPointLights();
     buildHdrPassAndQuad();
     buildSsaoPassAndQuad();
+    occlusionBlur = new OcclusionBlur();
     buildShadowPass();
     buildParticleSystem();
     startMusic();
@@ -312,7 +327,7 @@ void shutDown() {
     }
     for (ShaderProgram* program :
          {deferredGeomProgram, displaceShaderProgram, deferredStencilProgram, deferredLightProgram,
-          lightGeomProgram, shadowMapProgram}) {
+          deferredLightUnshadowedProgram, lightGeomProgram, shadowMapProgram}) {
         delete program;
     }
     for (scene::SceneGeometry* sphere : {stencilSphere, lightSphere, lightGeomSphere, lampSphere}) {
@@ -322,6 +337,7 @@ void shutDown() {
     delete hdrShaderProgram;
     delete ssaoQuad;
     delete ssaoShaderProgram;
+    delete occlusionBlur;
     deleteAll(cameraPathPoints);
     delete cameraPath;
     delete gBuffer;

@@ -62,6 +62,23 @@ std::string unreadableShaderDetail(const std::string& path) {
     return detail;
 }
 
+// The #version line must stay first; the defines follow it, and a #line directive keeps the
+// compiler's line numbers those of the file.
+void setSource(GLuint shader, const std::string& text, const std::string& defines) {
+    if (defines.empty()) {
+        const char* source = text.c_str();
+        glShaderSource(shader, 1, &source, nullptr);
+        return;
+    }
+    const std::size_t lineEnd = text.find('\n');
+    const std::size_t split = lineEnd == std::string::npos ? text.size() : lineEnd + 1;
+    const std::string versionLine = text.substr(0, split);
+    const std::string inserted = defines + "#line 2\n";
+    const std::string rest = text.substr(split);
+    const char* parts[3] = {versionLine.c_str(), inserted.c_str(), rest.c_str()};
+    glShaderSource(shader, 3, parts, nullptr);
+}
+
 }  // namespace
 
 ShaderProgram::ShaderProgram() {
@@ -71,7 +88,7 @@ ShaderProgram::ShaderProgram() {
     }
 }
 
-void ShaderProgram::addShader(GLenum type, const std::string& path) {
+void ShaderProgram::addShader(GLenum type, const std::string& path, const std::string& defines) {
     std::string text;
     if (!readWholeFile(path, text)) {
         platform::fatalExit("Failed to open shader file", unreadableShaderDetail(path));
@@ -81,8 +98,7 @@ void ShaderProgram::addShader(GLenum type, const std::string& path) {
         platform::fatalExit("Failed to create shader");
     }
     shaders.emplace_back(shader);
-    const char* source = text.c_str();
-    glShaderSource(shader, 1, &source, nullptr);
+    setSource(shader, text, defines);
     glCompileShader(shader);
     GLint compiled = 0;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);

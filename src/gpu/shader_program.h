@@ -13,8 +13,10 @@ class ShaderProgram {
   public:
     ShaderProgram();
 
-    // Reads, compiles and attaches one stage; any failure ends the program.
-    void addShader(GLenum type, const std::string& path);
+    // Reads, compiles and attaches one stage; any failure ends the program. `defines` (lines
+    // such as "#define NAME\n") go in right after the source's #version line, so one file
+    // can yield variants with parts compiled out.
+    void addShader(GLenum type, const std::string& path, const std::string& defines = "");
     // Binds "fragColor" to colour 0, links, and releases the compiled stages.
     void link();
     // The link of the particle programs; optionally captures the particle record's varyings.
@@ -46,6 +48,7 @@ class ShaderProgram {
     GLint gPosition = -1;
     GLint gAlbedo = -1;
     GLint gSSAO = -1;
+    GLint gBlurredSSAO = -1;
     GLint lightPosition = -1;
     GLint lightColor = -1;
     GLint lightIntensity = -1;

@@ -12,6 +12,7 @@
 #include "gpu/shader_program.h"
 #include "render/frustum.h"
 #include "render/gbuffer.h"
+#include "render/occlusion_blur.h"
 #include "render/shadow_map.h"
 #include "scene/point_light.h"
 #include "scene/scene_lights.h"
@@ -46,6 +47,12 @@ void setMatrix(GLint location, const glm::mat4& m) {
 void bindTexture2D(GLenum unit, GLuint texture) {
     glActiveTexture(unit);
     glBindTexture(GL_TEXTURE_2D, texture);
+}
+
+// The box of the volume mesh, placed like the volume: a conservative test, so a light whose
+// sphere reaches into the view is always drawn.
+bool lightVolumeVisible(const glm::mat4& model) {
+    return isInFrustum(lightSphere->boundingBoxMin, lightSphere->boundingBoxMax, model);
 }
 
 void drawShadowCaster(scene::SceneGeometry* model) {
@@ -126,7 +133,9 @@ void drawTessellatedObjects(bool culling) {
 // Marks the G-buffer pixels whose surface lies inside the light's sphere: back faces behind
 // the surface count up, front faces behind it count down, leaving non-zero exactly inside.
 void markLightVolume(const glm::mat4& mvp) {
-    glDrawBuffer(GL_NONE);
+    // Masking colour writes keeps the HDR target selected; switching the draw buffer away and
+    // back for every light made the driver revalidate the framebuffer twice per light.
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     glClear(GL_STENCIL_BUFFER_BIT);
@@ -142,7 +151,7 @@ void markLightVolume(const glm::mat4& mvp) {
 // screen when the camera is inside it.
 void shadeLightVolume(std::size_t index, const glm::mat4& mvp) {
     const scene::PointLight& light = *pointLights[index];
-    glDrawBuffer(GL_COLOR_ATTACHMENT3);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     bindTexture2D(GL_TEXTURE0, gBuffer->positionDepthTexture);
     bindTexture2D(GL_TEXTURE1, gBuffer->normalTexture);
     bindTexture2D(GL_TEXTURE2, gBuffer->albedoTexture);
@@ -156,7 +165,8 @@ void shadeLightVolume(std::size_t index, const glm::mat4& mvp) {
     // Only pixels inside the sphere receive this light (the marks of markLightVolume).
     glStencilFunc(GL_NOTEQUAL, 0, 0xFF);
 
-    ShaderProgram& program = *deferredLightProgram;
+    // Only light 0 has a shadow map; the others use the build without the shadow code.
+    ShaderProgram& program = index == 0 ? *deferredLightProgram : *deferredLightUnshadowedProgram;
     program.use();
     setMatrix(program.mvpMatrix, mvp);
     const glm::vec3 viewPosition = glm::vec3(frame.view * glm::vec4(light.position, 1.0f));
@@ -170,6 +180,21 @@ void shadeLightVolume(std::size_t index, const glm::mat4& mvp) {
 
     glCullFace(GL_BACK);
     glDisable(GL_BLEND);
+}
+
+// The values every light of the frame shares. A slot the program lacks is -1 and its call does
+// nothing: the shadow map in the unshadowed build, and gSSAO, which both builds read through
+// its blurred copy instead.
+void setLightPassUniforms(ShaderProgram& light) {
+    light.use();
+    glUniform1i(light.gPosition, 0);
+    glUniform1i(light.gNormal, 1);
+    glUniform1i(light.gAlbedo, 2);
+    glUniform1i(light.gSSAO, 3);
+    glUniform1i(light.gBlurredSSAO, 4);
+    glUniform2f(light.screensize, 1024.0f, 768.0f);
+    glUniform1i(light.gShadowMap, 5);
+    setMatrix(light.inverseView, frame.inverseView);
 }
 
 }  // namespace
@@ -254,8 +279,8 @@ void renderGeometryPass() {
 void renderSsaoPass() {
     if (!RenderSettings.ssao)
         return;
+    // No clear: the screen quad below writes every pixel of the SSAO target.
     glDrawBuffer(GL_COLOR_ATTACHMENT4);
-    glClear(GL_COLOR_BUFFER_BIT);
     bindTexture2D(GL_TEXTURE0, gBuffer->positionDepthTexture);
     bindTexture2D(GL_TEXTURE1, gBuffer->normalTexture);
     bindTexture2D(GL_TEXTURE2, gBuffer->noiseTexture);
@@ -267,21 +292,19 @@ void renderSsaoPass() {
     glUniform3fv(ssao.kernelSamples, static_cast<GLsizei>(gBuffer->ssaoKernel.size()),
                  glm::value_ptr(gBuffer->ssaoKernel.front()));
     ssaoQuad->draw();
+    occlusionBlur->apply(gBuffer->ssaoTexture, *ssaoQuad);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, gBuffer->framebuffer);
 }
 
 void renderLightPass() {
     glEnable(GL_STENCIL_TEST);
-    ShaderProgram& light = *deferredLightProgram;
-    light.use();
-    glUniform1i(light.gPosition, 0);
-    glUniform1i(light.gNormal, 1);
-    glUniform1i(light.gAlbedo, 2);
-    glUniform1i(light.gSSAO, 3);
-    glUniform2f(light.screensize, 1024.0f, 768.0f);
+    glDrawBuffer(GL_COLOR_ATTACHMENT3);
+    bindTexture2D(GL_TEXTURE4, occlusionBlur->blurredTexture);
     glActiveTexture(GL_TEXTURE5);
     glBindTexture(GL_TEXTURE_CUBE_MAP, shadowMapFbo->cubeMap);
-    glUniform1i(light.gShadowMap, 5);
-    setMatrix(light.inverseView, frame.inverseView);
+    for (ShaderProgram* light : {deferredLightUnshadowedProgram, deferredLightProgram}) {
+        setLightPassUniforms(*light);
+    }
 
     for (std::size_t i = 0; i < pointLights.size(); ++i) {
         scene::PointLight& pointLight = *pointLights[i];
@@ -289,6 +312,10 @@ void renderLightPass() {
         const glm::mat4 model =
             glm::scale(glm::translate(pointLight.modelMatrix, pointLight.position),
                        glm::vec3(pointLight.volumeScale));
+        // A switched-off light adds nothing: its shader writes zero for every pixel. A volume
+        // wholly outside the view would rasterise no pixel at all.
+        if (pointLight.intensity <= 0.0f || !lightVolumeVisible(model))
+            continue;
         const glm::mat4 mvp = frame.projectionView * model;
         markLightVolume(mvp);
         shadeLightVolume(i, mvp);
@@ -297,6 +324,7 @@ void renderLightPass() {
     glDisable(GL_STENCIL_TEST);
     glActiveTexture(GL_TEXTURE5);
     glBindTexture(GL_TEXTURE_CUBE_MAP, 0);
+    bindTexture2D(GL_TEXTURE4, 0);
     glDrawBuffer(GL_NONE);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
 }

@@ -7,9 +7,13 @@ namespace rtr {
 //   2 camera         reads the camera                writes projection and frustumPlanes
 //   3 geometry       reads models, textures          writes G-buffer position/normal/albedo,
 //                                                           depth-stencil; clears HDR colour
-//   4 SSAO           reads G-buffer position/normal  writes the SSAO texture
-//   5 lights         reads G-buffer, SSAO, cube map  writes HDR colour (additive), stencil
+//   4 SSAO           reads G-buffer position/normal  writes the SSAO texture and its blurred
+//                                                           copy (OcclusionBlur)
+//   5 lights         reads G-buffer, blurred SSAO,   writes HDR colour (additive), stencil
+//                          cube map
 //   6 final          reads HDR colour                writes the window
+// Lights that are switched off or whose volume lies outside the view draw nothing; only light 0
+// is shaded with the shadow-map build of deferredLight.
 void render();
 
 // Each stage on its own, for the benchmark's per-stage timing; render() calls them in order.

@@ -14,6 +14,7 @@
 #include <iomanip>
 #include <iostream>
 #include <optional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@
 #include "common/command_line.h"
 #include "common/progress.h"
 #include "plot.h"
+#include "calibration.h"
 #include "render/render_passes.h"
 #include "util/window.h"
 
@@ -33,6 +35,7 @@ using Stage = void (*)();
 const std::array<Stage, 6> kStages = {rtr::renderShadowPass,   rtr::updateCameraMatrices,
                                       rtr::renderGeometryPass, rtr::renderSsaoPass,
                                       rtr::renderLightPass,    rtr::renderFinalPass};
+constexpr int kCalibrationPasses = 15;
 const std::array<const char*, 7> kNames = {"shadow", "camera", "geometry", "ssao",
                                            "lights", "final",  "frame"};
 
@@ -153,6 +156,7 @@ int main(int argc, char** argv) {
     rtr::startDemo(true);
     glfwSwapInterval(0);
 
+    auto calibration = std::make_unique<FullScreenPassCalibration>();
     std::array<GLuint, 6> queries{};
     glGenQueries(static_cast<GLsizei>(queries.size()), queries.data());
     std::ofstream csv(options.csvPath);
@@ -177,6 +181,8 @@ int main(int argc, char** argv) {
         progress.clear();
         report(moment, samples, csv);
         timeline.push_back(medians(moment, samples));
+        calibration->measure(kCalibrationPasses);
+        calibration->report(moment, summarise(samples[6]).median, false, std::cout, csv);
         for (std::size_t s = 0; s < all.size(); ++s) {
             all[s].insert(all[s].end(), samples[s].begin(), samples[s].end());
         }
@@ -184,6 +190,8 @@ int main(int argc, char** argv) {
     progress.finish();
     std::cout << "all moments:" << std::endl;
     report(-1, all, csv);
+    calibration->report(-1, summarise(all[6]).median, true, std::cout, csv);
+    calibration.reset();
     glDeleteQueries(static_cast<GLsizei>(queries.size()), queries.data());
     rtr::shutDown();
     return options.plotPath.empty() || drawChart(options.plotPath, timeline) ? 0 : 1;

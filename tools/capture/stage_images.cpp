@@ -96,22 +96,6 @@ RgbImage greyImage(const std::vector<float>& values, int width, int height) {
     return image;
 }
 
-std::vector<float> blurredOcclusion(const std::vector<float>& raw, int width, int height) {
-    std::vector<float> blurred(raw.size());
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            float sum = 0.0f;
-            for (int j = y - 2; j <= y + 1; ++j) {
-                const int row = std::clamp(j, 0, height - 1);
-                for (int i = x - 2; i <= x + 1; ++i)
-                    sum += raw[static_cast<std::size_t>(row) * width + std::clamp(i, 0, width - 1)];
-            }
-            blurred[static_cast<std::size_t>(y) * width + x] = sum / 16.0f;
-        }
-    }
-    return blurred;
-}
-
 RgbImage shadowCross(const std::array<std::vector<float>, 6>& faces, int size, int faceSize,
                      float nearPlane, float farPlane) {
     float farthest = nearPlane;

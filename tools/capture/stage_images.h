@@ -26,9 +26,6 @@ RgbImage normalImage(const std::vector<float>& rgb, int width, int height);
 // One channel in [0, 1] as grey.
 RgbImage greyImage(const std::vector<float>& values, int width, int height);
 
-// The occlusion the light pass uses: the mean of the 4 x 4 block around each pixel (columns
-// and rows -2 to +1, clamped at the edges), which is what its four gathers add up.
-std::vector<float> blurredOcclusion(const std::vector<float>& raw, int width, int height);
 
 // The six faces of a depth cube map (512 x 512 each, layer order +X -X +Y -Y +Z -Z) unfolded as
 // a cross, each face halved to `faceSize`: the distance from the light as grey, near light and

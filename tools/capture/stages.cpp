@@ -12,6 +12,7 @@
 #include "common/show_runner.h"
 #include "common/run_program.h"
 #include "render/gbuffer.h"
+#include "render/occlusion_blur.h"
 #include "render/render_passes.h"
 #include "render/shadow_map.h"
 #include "scene/scene_geometry.h"
@@ -116,7 +117,7 @@ void readTargets(FrameAnatomy& anatomy) {
         {"4_albedo.png", "albedo", 2, readAlbedo()},
         {"5_ssao_raw.png", "raw SSAO", 3, greyImage(ssao, kWidth, kHeight)},
         {"6_occlusion_blurred.png", "occlusion as the light pass reads it", 4,
-         greyImage(blurredOcclusion(ssao, kWidth, kHeight), kWidth, kHeight)},
+         greyImage(read2D(rtr::occlusionBlur->blurredTexture, GL_RED, 1), kWidth, kHeight)},
         {"7_hdr_light.png", "HDR light, log luminance", 4,
          falseColourImage(hdr, kWidth, kHeight, anatomy.hdrRange)},
         {"8_final.png", "final frame", 5,

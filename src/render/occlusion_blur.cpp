@@ -1,0 +1,56 @@
+#include "render/occlusion_blur.h"
+
+#include "gpu/shader_program.h"
+#include "scene/quad.h"
+
+namespace rtr {
+
+namespace {
+
+constexpr int kWidth = 1024;  // the G-buffer's fixed size
+constexpr int kHeight = 768;
+
+}  // namespace
+
+OcclusionBlur::OcclusionBlur() {
+    // Single-channel float: the blurred value reaches the light shader exactly as computed.
+    blurredTexture = GlTexture::create();
+    glBindTexture(GL_TEXTURE_2D, blurredTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_R32F, kWidth, kHeight, 0, GL_RED, GL_FLOAT, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glBindTexture(GL_TEXTURE_2D, 0);
+
+    GLint previous = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &previous);
+    framebuffer = GlFramebuffer::create();
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
+                           blurredTexture, 0);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(previous));
+
+    program = std::make_unique<ShaderProgram>();
+    program->addShader(GL_VERTEX_SHADER, "../Shader/ssaoBlur.vert");
+    program->addShader(GL_FRAGMENT_SHADER, "../Shader/ssaoBlur.frag");
+    program->link();
+    GLint current = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    program->use();
+    glUniform1i(ShaderProgram::uniformLocation(program->program, "gSSAO"), 0);
+    glUseProgram(static_cast<GLuint>(current));
+}
+
+// Out of line, where ShaderProgram is complete.
+OcclusionBlur::~OcclusionBlur() = default;
+
+void OcclusionBlur::apply(GLuint ssaoTexture, scene::Quad& quad) {
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, ssaoTexture);
+    program->use();
+    quad.draw();
+}
+
+}  // namespace rtr
