@@ -116,7 +116,7 @@ void readTargets(FrameAnatomy& anatomy) {
          normalImage(read2D(g.normalTexture, GL_RGB, 3), kWidth, kHeight)},
         {"4_albedo.png", "albedo", 2, readAlbedo()},
         {"5_ssao_raw.png", "raw SSAO", 3, greyImage(ssao, kWidth, kHeight)},
-        {"6_occlusion_blurred.png", "occlusion as the light pass reads it", 4,
+        {"6_occlusion_blurred.png", "occlusion as the light pass reads it", 3,
          greyImage(read2D(rtr::occlusionBlur->blurredTexture, GL_RED, 1), kWidth, kHeight)},
         {"7_hdr_light.png", "HDR light, log luminance", 4,
          falseColourImage(hdr, kWidth, kHeight, anatomy.hdrRange)},
