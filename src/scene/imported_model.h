@@ -54,4 +54,22 @@ class ImportedModel : public SceneObject {
     GLenum primitive;
 };
 
+// An imported model drawn as triangles with the program it is given.
+class SceneGeometry : public ImportedModel {
+  public:
+    // Makes `shaderProgram` current and loads `path` for it.
+    SceneGeometry(const glm::mat4& modelMatrix, ShaderProgram* shaderProgram,
+                  const std::string& path);
+};
+
+// An imported model drawn as three-vertex patches through the program-wide displacement
+// program. A sibling of SceneGeometry, not a kind of it.
+class SceneGeometryTess : public ImportedModel {
+  public:
+    // Ignores `shaderProgram`: loads for the displacement program as it is at construction and
+    // leaves the current program alone. The parameter keeps the signature of SceneGeometry.
+    SceneGeometryTess(const glm::mat4& modelMatrix, ShaderProgram* shaderProgram,
+                      const std::string& path);
+};
+
 }  // namespace rtr::scene
