@@ -109,10 +109,11 @@ void drawLampMarkers() {
 void drawTessellatedObjects(bool culling) {
     ShaderProgram& program = *displaceShaderProgram;
     const float tessellationOn = RenderSettings.tessellation ? 1.0f : 0.0f;
+    // The vessel and walls are modelled in world space: one model-view matrix serves them all.
+    setMatrix(program.modelViewMatrix, frame.view);
     if (isInFrustum(*vesselTess) || !culling) {
         glUniform1i(program.LoD, 1);
         glUniform1f(program.gDispFactor, 0.125f * tessellationOn);
-        setMatrix(program.modelViewMatrix, frame.view);
         vesselTess->bindTextures();
         vesselTess->draw();
     }
@@ -125,7 +126,6 @@ void drawTessellatedObjects(bool culling) {
     for (scene::SceneGeometryTess* wall : walls) {
         if (culling && !isInFrustum(*wall))
             continue;
-        setMatrix(program.modelViewMatrix, frame.view);
         wall->draw();
     }
 }
@@ -152,10 +152,6 @@ void markLightVolume(const glm::mat4& mvp) {
 void shadeLightVolume(std::size_t index, const glm::mat4& mvp) {
     const scene::PointLight& light = *pointLights[index];
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    bindTexture2D(GL_TEXTURE0, gBuffer->positionDepthTexture);
-    bindTexture2D(GL_TEXTURE1, gBuffer->normalTexture);
-    bindTexture2D(GL_TEXTURE2, gBuffer->albedoTexture);
-    bindTexture2D(GL_TEXTURE3, gBuffer->ssaoTexture);
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendEquation(GL_FUNC_ADD);
@@ -299,6 +295,11 @@ void renderSsaoPass() {
 void renderLightPass() {
     glEnable(GL_STENCIL_TEST);
     glDrawBuffer(GL_COLOR_ATTACHMENT3);
+    // The G-buffer inputs stay bound for every light: marking a volume touches no texture unit.
+    bindTexture2D(GL_TEXTURE0, gBuffer->positionDepthTexture);
+    bindTexture2D(GL_TEXTURE1, gBuffer->normalTexture);
+    bindTexture2D(GL_TEXTURE2, gBuffer->albedoTexture);
+    bindTexture2D(GL_TEXTURE3, gBuffer->ssaoTexture);
     bindTexture2D(GL_TEXTURE4, occlusionBlur->blurredTexture);
     glActiveTexture(GL_TEXTURE5);
     glBindTexture(GL_TEXTURE_CUBE_MAP, shadowMapFbo->cubeMap);
