@@ -22,14 +22,13 @@ float heightAt(vec2 uv) {
 
 // Tilts the smooth surface normal by the gradient of the same height field the tessellator
 // displaced with (surface-gradient bump mapping), so shading follows the relief at every
-// tessellation level without stored tangents.
-vec3 reliefNormal(vec3 n) {
+// tessellation level without stored tangents. `h` is the height at the pixel itself.
+vec3 reliefNormal(vec3 n, float h) {
     vec3 dpdx = dFdx(fsBaseViewPosition);
     vec3 dpdy = dFdy(fsBaseViewPosition);
     vec3 r1 = cross(dpdy, n);
     vec3 r2 = cross(n, dpdx);
     float det = dot(dpdx, r1);
-    float h = heightAt(fsUv);
     float dhdx = heightAt(fsUv + dFdx(fsUv)) - h;
     float dhdy = heightAt(fsUv + dFdy(fsUv)) - h;
     vec3 gradient = sign(det) * (dhdx * r1 + dhdy * r2);
@@ -43,13 +42,15 @@ vec3 heatRamp(float x) {
 }
 
 void main() {
+    // One lookup serves the relief and the debug ramp. A software rasteriser runs both sides of
+    // every branch, so a lookup per use would cost a full filtered sample on every pixel.
+    float height = texture(displacementTexture, fsUv).r;
     vec3 n = normalize(fsViewNormal);
     if (gDispFactor > 0.0) {
-        n = reliefNormal(n);
+        n = reliefNormal(n, height * gDispFactor);
     }
     float linearDepth = (-fsViewPosition.z - near) / (far - near);
     gPositionDepth = vec4(fsViewPosition, linearDepth);
     gNormal = n;
-    gAlbedo = (debug == 1) ? heatRamp(texture(displacementTexture, fsUv).r)
-                           : texture(colorTexture, fsUv).rgb;
+    gAlbedo = (debug == 1) ? heatRamp(height) : texture(colorTexture, fsUv).rgb;
 }
