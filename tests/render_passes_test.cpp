@@ -203,29 +203,36 @@ TEST_F(RenderScene, ShadowOfAKnownOccluderDarkensExactlyItsFootprint) {
     EXPECT_GT(lit, 50000);
 }
 
-TEST_F(RenderScene, LightVolumeLightsOnlyInsideItsSphere) {
+// Seen from outside, the stencil marks select the pixels; from inside the volume, the depth test
+// alone does. Both must light the floor exactly inside the circle where the sphere cuts it.
+TEST_F(RenderScene, LightVolumeLightsOnlyInsideItsSphereSeenFromOutsideOrInside) {
     addModel("floor.obj", testsupport::floorTriangles(3.0f));
     addLight({0.0f, 2.0f, 0.0f}, 0.0f);  // light 0, off
     addLight({0.0f, 0.5f, 0.0f}, 1.0f);  // light 1: sphere of radius 1.5
-    lookDownFrom({0.0f, 4.0f, 0.0f});
-
-    const auto pixels = renderAndRead();
-    int inside = 0, outside = 0;
-    for (const Pixel& p : pixels) {
-        if (!p.covered || !onFloor(p))
-            continue;
-        // The sphere cuts the floor in a circle of radius sqrt(1.5^2 - 0.5^2).
-        const float r = std::hypot(p.world.x, p.world.z);
-        if (r > 1.45f) {
-            ASSERT_EQ(brightness(p.hdr), 0.0f) << "lit outside at r = " << r;
-            ++outside;
-        } else if (r < 1.3f) {  // the sphere mesh is inscribed in the unit sphere
-            ASSERT_GT(brightness(p.hdr), 0.0f) << "dark inside at r = " << r;
-            ++inside;
+    for (const bool fromInside : {false, true}) {
+        SCOPED_TRACE(fromInside ? "camera inside the volume" : "camera outside the volume");
+        if (fromInside)
+            placeCamera({0.0f, 0.9f, 0.8f}, 0.0f, 25.0f);  // 0.89 from the light
+        else
+            lookDownFrom({0.0f, 4.0f, 0.0f});
+        const auto pixels = renderAndRead();
+        int inside = 0, outside = 0;
+        for (const Pixel& p : pixels) {
+            if (!p.covered || !onFloor(p))
+                continue;
+            // The sphere cuts the floor in a circle of radius sqrt(1.5^2 - 0.5^2).
+            const float r = std::hypot(p.world.x, p.world.z);
+            if (r > 1.45f) {
+                ASSERT_EQ(brightness(p.hdr), 0.0f) << "lit outside at r = " << r;
+                ++outside;
+            } else if (r < 1.3f) {  // the sphere mesh is inscribed in the unit sphere
+                ASSERT_GT(brightness(p.hdr), 0.0f) << "dark inside at r = " << r;
+                ++inside;
+            }
         }
+        EXPECT_GT(inside, 10000);
+        EXPECT_GT(outside, 10000);
     }
-    EXPECT_GT(inside, 10000);
-    EXPECT_GT(outside, 10000);
 }
 
 // Along the line where a wall meets the floor, SSAO must darken; on open floor and wall it

@@ -4,6 +4,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
+#include <algorithm>
 #include <iterator>
 #include <type_traits>
 
@@ -136,6 +137,7 @@ void markLightVolume(const glm::mat4& mvp) {
     // Masking colour writes keeps the HDR target selected; switching the draw buffer away and
     // back for every light made the driver revalidate the framebuffer twice per light.
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glEnable(GL_STENCIL_TEST);
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     glClear(GL_STENCIL_BUFFER_BIT);
@@ -147,19 +149,39 @@ void markLightVolume(const glm::mat4& mvp) {
     stencilSphere->draw();
 }
 
-// Adds one light over the marked pixels. Back faces are drawn so the volume still covers the
-// screen when the camera is inside it.
-void shadeLightVolume(std::size_t index, const glm::mat4& mvp) {
+// True when the eye lies inside the volume mesh placed by `model`. Every face of the mesh then
+// faces away from the eye, so marking would count no front faces: a surface is inside exactly
+// where the one back face in front of its pixel is not nearer than the surface.
+bool eyeInsideVolume(const glm::mat4& model) {
+    // The mesh is inscribed in its unit sphere and its faces keep more than 0.97 of the radius
+    // from the centre; 0.9 leaves room for rounding.
+    constexpr float kInnerRadius = 0.9f;
+    const float scale = std::min({glm::length(glm::vec3(model[0])), glm::length(glm::vec3(model[1])),
+                                  glm::length(glm::vec3(model[2]))});
+    return glm::distance(camera->position, glm::vec3(model[3])) < kInnerRadius * scale;
+}
+
+// Adds one light over the pixels whose surface lies inside its volume. Back faces are drawn so
+// the volume still covers the screen when the camera is inside it. From outside, the marks of
+// markLightVolume select the pixels; from inside, the depth test alone does, and the marking
+// pass is skipped (the same pixels, see eyeInsideVolume).
+void shadeLightVolume(std::size_t index, const glm::mat4& mvp, bool fromInside) {
     const scene::PointLight& light = *pointLights[index];
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendEquation(GL_FUNC_ADD);
     glBlendFunc(GL_ONE, GL_ONE);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_FRONT);
-    // Only pixels inside the sphere receive this light (the marks of markLightVolume).
-    glStencilFunc(GL_NOTEQUAL, 0, 0xFF);
+    if (fromInside) {
+        glDisable(GL_STENCIL_TEST);
+        glEnable(GL_DEPTH_TEST);
+        glDepthFunc(GL_GEQUAL);
+    } else {
+        glEnable(GL_STENCIL_TEST);
+        glStencilFunc(GL_NOTEQUAL, 0, 0xFF);
+        glDisable(GL_DEPTH_TEST);
+    }
 
     // Only light 0 has a shadow map; the others use the build without the shadow code.
     ShaderProgram& program = index == 0 ? *deferredLightProgram : *deferredLightUnshadowedProgram;
@@ -176,6 +198,8 @@ void shadeLightVolume(std::size_t index, const glm::mat4& mvp) {
 
     glCullFace(GL_BACK);
     glDisable(GL_BLEND);
+    glDepthFunc(GL_LESS);
+    glDisable(GL_DEPTH_TEST);
 }
 
 // The values every light of the frame shares. A slot the program lacks is -1 and its call does
@@ -293,7 +317,6 @@ void renderSsaoPass() {
 }
 
 void renderLightPass() {
-    glEnable(GL_STENCIL_TEST);
     glDrawBuffer(GL_COLOR_ATTACHMENT3);
     // The G-buffer inputs stay bound for every light: marking a volume touches no texture unit.
     bindTexture2D(GL_TEXTURE0, gBuffer->positionDepthTexture);
@@ -318,8 +341,10 @@ void renderLightPass() {
         if (pointLight.intensity <= 0.0f || !lightVolumeVisible(model))
             continue;
         const glm::mat4 mvp = frame.projectionView * model;
-        markLightVolume(mvp);
-        shadeLightVolume(i, mvp);
+        const bool fromInside = eyeInsideVolume(model);
+        if (!fromInside)
+            markLightVolume(mvp);
+        shadeLightVolume(i, mvp, fromInside);
     }
 
     glDisable(GL_STENCIL_TEST);
