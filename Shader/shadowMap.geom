@@ -6,6 +6,11 @@ layout(triangles) in;
 layout(triangle_strip, max_vertices = 18) out;
 
 uniform mat4 shadowMatrices[6];
+// The faces the caster's bounding box reaches, in the first faceCount entries. The others could
+// only receive triangles that lie wholly outside them; a loop bounded by a uniform is the one
+// branch a software rasteriser really skips.
+uniform int faceCount;
+uniform int faces[6];
 
 // True when all three vertices lie outside the same clip plane.
 bool outsideFrustum(vec4 a, vec4 b, vec4 c) {
@@ -17,7 +22,8 @@ bool outsideFrustum(vec4 a, vec4 b, vec4 c) {
 }
 
 void main() {
-    for (int face = 0; face < 6; ++face) {
+    for (int k = 0; k < faceCount; ++k) {
+        int face = faces[k];
         vec4 clip[3];
         for (int i = 0; i < 3; ++i) {
             clip[i] = shadowMatrices[face] * gl_in[i].gl_Position;

@@ -5,6 +5,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 #include <string>
@@ -189,6 +190,26 @@ TEST(ShadowTransforms, FacesLookAlongTheCubeAxesInLayerOrder) {
             EXPECT_EQ(inside, face == axis) << "point along axis " << axis << ", face " << face;
         }
     }
+}
+
+// A caster is drawn only into the faces its box can touch; a face it cannot touch would only
+// receive triangles that the geometry shader or the clipper throws away.
+TEST(ShadowTransforms, CasterBoxesReachOnlyTheFacesTheyCanTouch) {
+    const auto transforms = rtr::buildShadowTransforms();
+    std::array<glm::mat4, 6> placed;
+    for (int face = 0; face < 6; ++face)
+        placed[face] = transforms[face] * glm::translate(glm::mat4(1.0f), -light);
+    auto reached = [&](glm::vec3 centre, float halfSize) {
+        const rtr::CubeFaces faces =
+            rtr::facesReached(light + centre - glm::vec3(halfSize), light + centre + glm::vec3(halfSize),
+                              placed);
+        return std::vector<int>(faces.faces, faces.faces + faces.count);
+    };
+    EXPECT_EQ(reached({5.0f, 0.0f, 0.0f}, 0.5f), std::vector<int>({0}));
+    EXPECT_EQ(reached({0.0f, 0.0f, -5.0f}, 0.5f), std::vector<int>({5}));
+    EXPECT_EQ(reached({0.0f, 0.0f, 0.0f}, 0.5f), std::vector<int>({0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(reached({5.0f, 5.0f, 0.0f}, 0.5f), std::vector<int>({0, 2}));  // across an edge
+    EXPECT_EQ(reached({30.0f, 0.0f, 0.0f}, 0.5f), std::vector<int>());       // beyond the far plane
 }
 
 // Depth-only: the vertex stage places the corners of one triangle, the geometry stage sends it

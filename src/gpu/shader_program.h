@@ -66,6 +66,8 @@ class ShaderProgram {
     GLint LoD = -1;
     GLint deltaT = -1;
     GLint shadowMatrices[6] = {-1, -1, -1, -1, -1, -1};
+    GLint faceCount = -1;
+    GLint faces = -1;
 
     // Compiled stages not yet released; emptied by a successful link.
     std::vector<GlShader> shaders;

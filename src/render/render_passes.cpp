@@ -56,8 +56,20 @@ bool lightVolumeVisible(const glm::mat4& model) {
     return isInFrustum(lightSphere->boundingBoxMin, lightSphere->boundingBoxMax, model);
 }
 
-void drawShadowCaster(scene::SceneGeometry* model) {
-    setMatrix(shadowMapProgram->mMatrix, model->modelMatrix);
+// Each caster goes only to the cube faces its bounding box reaches. The geometry shader loops
+// over exactly those, and a loop bound by a uniform is work a software rasteriser really skips,
+// while its per-triangle test runs for every face it is given.
+void drawShadowCaster(scene::SceneGeometry* model, const glm::mat4& toLight) {
+    ShaderProgram& shadow = *shadowMapProgram;
+    std::array<glm::mat4, 6> placed;
+    for (std::size_t face = 0; face < placed.size(); ++face)
+        placed[face] = shadowTransforms[face] * toLight * model->modelMatrix;
+    const CubeFaces reached = facesReached(model->boundingBoxMin, model->boundingBoxMax, placed);
+    if (reached.count == 0)
+        return;
+    setMatrix(shadow.mMatrix, model->modelMatrix);
+    glUniform1i(shadow.faceCount, reached.count);
+    glUniform1iv(shadow.faces, reached.count, reached.faces);
     model->draw();
 }
 
@@ -240,9 +252,9 @@ void renderShadowPass() {
     glClear(GL_DEPTH_BUFFER_BIT);
 
     if (RenderSettings.shadows) {
-        for (scene::SceneGeometry* model : sceneModels) drawShadowCaster(model);
-        for (scene::SceneGeometry* roll : rolls) drawShadowCaster(roll);
-        drawShadowCaster(wallModel);
+        for (scene::SceneGeometry* model : sceneModels) drawShadowCaster(model, toLight);
+        for (scene::SceneGeometry* roll : rolls) drawShadowCaster(roll, toLight);
+        drawShadowCaster(wallModel, toLight);
     }
 
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);

@@ -3,6 +3,7 @@
 #include <glm/gtc/constants.hpp>
 #include <glm/gtc/matrix_transform.hpp>
 
+#include <array>
 #include <iostream>
 #include <string>
 
@@ -33,6 +34,21 @@ void allocateCubeFaces() {
         glTexImage2D(GL_TEXTURE_CUBE_MAP_POSITIVE_X + i, 0, GL_DEPTH_COMPONENT32F, shadowMapSize,
                      shadowMapSize, 0, GL_DEPTH_COMPONENT, GL_FLOAT, nullptr);
     }
+}
+
+// True when every point lies beyond the same one of the six clip planes.
+bool allOutsideOneClipPlane(const std::array<glm::vec4, 8>& clip) {
+    for (int axis = 0; axis < 3; ++axis) {
+        bool allAbove = true;
+        bool allBelow = true;
+        for (const glm::vec4& p : clip) {
+            allAbove = allAbove && p[axis] > p.w;
+            allBelow = allBelow && p[axis] < -p.w;
+        }
+        if (allAbove || allBelow)
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -92,6 +108,24 @@ void lookUpShadowMatrixSlots(ShaderProgram& program) {
         const std::string name = "shadowMatrices[" + std::to_string(i) + "]";
         program.shadowMatrices[i] = ShaderProgram::uniformLocation(program.program, name.c_str());
     }
+    program.faceCount = ShaderProgram::uniformLocation(program.program, "faceCount");
+    program.faces = ShaderProgram::uniformLocation(program.program, "faces");
+}
+
+CubeFaces facesReached(const glm::vec3& boxMin, const glm::vec3& boxMax,
+                       const std::array<glm::mat4, 6>& faceTransforms) {
+    CubeFaces reached;
+    for (int face = 0; face < 6; ++face) {
+        std::array<glm::vec4, 8> corners;
+        for (int c = 0; c < 8; ++c) {
+            const glm::vec3 corner((c & 1) ? boxMax.x : boxMin.x, (c & 2) ? boxMax.y : boxMin.y,
+                                   (c & 4) ? boxMax.z : boxMin.z);
+            corners[c] = faceTransforms[face] * glm::vec4(corner, 1.0f);
+        }
+        if (!allOutsideOneClipPlane(corners))
+            reached.faces[reached.count++] = face;
+    }
+    return reached;
 }
 
 void setUpShadowMapping(ShaderProgram& shadowMapProgram) {

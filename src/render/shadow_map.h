@@ -41,8 +41,18 @@ glm::mat4 shadowProjection();
 // is applied every frame.
 std::vector<glm::mat4> buildShadowTransforms();
 
-// Fills the program's six "shadowMatrices[i]" slots.
+// Fills the program's six "shadowMatrices[i]" slots and its "faceCount" and "faces" slots.
 void lookUpShadowMatrixSlots(ShaderProgram& program);
+
+// The cube faces a caster can reach: those whose frustum the box, placed by each transform
+// (face projection times view times model), does not lie wholly outside of. Listed in layer
+// order in the first `count` entries.
+struct CubeFaces {
+    int count = 0;
+    int faces[6] = {};
+};
+CubeFaces facesReached(const glm::vec3& boxMin, const glm::vec3& boxMax,
+                       const std::array<glm::mat4, 6>& faceTransforms);
 
 // Start-up: creates shadowMapFbo, fills shadowTransforms and the program's matrix slots.
 void setUpShadowMapping(ShaderProgram& shadowMapProgram);
