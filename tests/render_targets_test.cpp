@@ -200,9 +200,8 @@ TEST(ShadowTransforms, CasterBoxesReachOnlyTheFacesTheyCanTouch) {
     for (int face = 0; face < 6; ++face)
         placed[face] = transforms[face] * glm::translate(glm::mat4(1.0f), -light);
     auto reached = [&](glm::vec3 centre, float halfSize) {
-        const rtr::CubeFaces faces =
-            rtr::facesReached(light + centre - glm::vec3(halfSize), light + centre + glm::vec3(halfSize),
-                              placed);
+        const rtr::CubeFaces faces = rtr::facesReached(
+            light + centre - glm::vec3(halfSize), light + centre + glm::vec3(halfSize), placed);
         return std::vector<int>(faces.faces, faces.faces + faces.count);
     };
     EXPECT_EQ(reached({5.0f, 0.0f, 0.0f}, 0.5f), std::vector<int>({0}));

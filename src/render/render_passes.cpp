@@ -5,6 +5,7 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <type_traits>
 
@@ -59,11 +60,11 @@ bool lightVolumeVisible(const glm::mat4& model) {
 // Each caster goes only to the cube faces its bounding box reaches. The geometry shader loops
 // over exactly those, and a loop bound by a uniform is work a software rasteriser really skips,
 // while its per-triangle test runs for every face it is given.
-void drawShadowCaster(scene::SceneGeometry* model, const glm::mat4& toLight) {
+void drawShadowCaster(scene::SceneGeometry* model, const std::array<glm::mat4, 6>& faceMatrices) {
     ShaderProgram& shadow = *shadowMapProgram;
     std::array<glm::mat4, 6> placed;
     for (std::size_t face = 0; face < placed.size(); ++face)
-        placed[face] = shadowTransforms[face] * toLight * model->modelMatrix;
+        placed[face] = faceMatrices[face] * model->modelMatrix;
     const CubeFaces reached = facesReached(model->boundingBoxMin, model->boundingBoxMax, placed);
     if (reached.count == 0)
         return;
@@ -168,8 +169,9 @@ bool eyeInsideVolume(const glm::mat4& model) {
     // The mesh is inscribed in its unit sphere and its faces keep more than 0.97 of the radius
     // from the centre; 0.9 leaves room for rounding.
     constexpr float kInnerRadius = 0.9f;
-    const float scale = std::min({glm::length(glm::vec3(model[0])), glm::length(glm::vec3(model[1])),
-                                  glm::length(glm::vec3(model[2]))});
+    const float scale =
+        std::min({glm::length(glm::vec3(model[0])), glm::length(glm::vec3(model[1])),
+                  glm::length(glm::vec3(model[2]))});
     return glm::distance(camera->position, glm::vec3(model[3])) < kInnerRadius * scale;
 }
 
@@ -210,8 +212,10 @@ void shadeLightVolume(std::size_t index, const glm::mat4& mvp, bool fromInside) 
 
     glCullFace(GL_BACK);
     glDisable(GL_BLEND);
-    glDepthFunc(GL_LESS);
-    glDisable(GL_DEPTH_TEST);
+    if (fromInside) {
+        glDepthFunc(GL_LESS);
+        glDisable(GL_DEPTH_TEST);
+    }
 }
 
 // The values every light of the frame shares. A slot the program lacks is -1 and its call does
@@ -237,6 +241,9 @@ void renderShadowPass() {
     const glm::vec3 lightPosition = pointLights.front()->position;
     glUniform3fv(shadowMapProgram->lightPos, 1, glm::value_ptr(lightPosition));
     const glm::mat4 toLight = glm::translate(glm::mat4(1.0f), -lightPosition);
+    std::array<glm::mat4, 6> faceMatrices;
+    for (std::size_t face = 0; face < faceMatrices.size(); ++face)
+        faceMatrices[face] = shadowTransforms[face] * toLight;
 
     glDepthMask(GL_TRUE);
     glViewport(0, 0, kShadowMapSize, kShadowMapSize);
@@ -246,15 +253,15 @@ void renderShadowPass() {
     glEnable(GL_POLYGON_OFFSET_FILL);
     glPolygonOffset(1.1f, 4.0f);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, shadowMapFbo->framebuffer);
-    for (int face = 0; face < 6; ++face) {
-        setMatrix(shadowMapProgram->shadowMatrices[face], shadowTransforms[face] * toLight);
+    for (std::size_t face = 0; face < faceMatrices.size(); ++face) {
+        setMatrix(shadowMapProgram->shadowMatrices[face], faceMatrices[face]);
     }
     glClear(GL_DEPTH_BUFFER_BIT);
 
     if (RenderSettings.shadows) {
-        for (scene::SceneGeometry* model : sceneModels) drawShadowCaster(model, toLight);
-        for (scene::SceneGeometry* roll : rolls) drawShadowCaster(roll, toLight);
-        drawShadowCaster(wallModel, toLight);
+        for (scene::SceneGeometry* model : sceneModels) drawShadowCaster(model, faceMatrices);
+        for (scene::SceneGeometry* roll : rolls) drawShadowCaster(roll, faceMatrices);
+        drawShadowCaster(wallModel, faceMatrices);
     }
 
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
