@@ -43,25 +43,27 @@ float cubeFaceDepth(float distanceAlongAxis) {
 
 // Fraction of light 0 that reaches the point: several hardware-compared taps spread across the
 // face, each bilinearly filtered, so the edge is soft and free of stair-steps.
-float shadowVisibility(vec3 worldPosition, vec3 worldNormal, vec3 lightWorld) {
-    vec3 fromLight = worldPosition - lightWorld;
-    float distanceToLight = length(fromLight);
-    vec3 toLight = -fromLight / max(distanceToLight, 1e-4);
-    float cosine = clamp(dot(worldNormal, toLight), 0.0, 1.0);
+// Everything up to the lookup direction stays in view space, where main() already has the
+// vector to the light, its length and the cosine; only the direction is turned onto the cube's
+// world axes. Light 0 covers every pixel, and the arithmetic before the taps costs it more
+// than the taps themselves.
+float shadowVisibility(vec3 normal, vec3 toLight, float distanceToLight, float cosine) {
     // Move the lookup point off the surface by about one shadow texel along the normal (more at
     // grazing angles): enough to stop acne, far too little to detach shadows from their casters.
     float texelWorld = 2.0 * distanceToLight / shadowMapSize;
-    vec3 offsetPosition = worldPosition + worldNormal * texelWorld * (1.0 + 1.5 * (1.0 - cosine));
-    vec3 direction = offsetPosition - lightWorld;
+    vec3 offsetFromLight = normal * (texelWorld * (1.0 + 1.5 * (1.0 - cosine))) - toLight;
+    vec3 direction = mat3(inverseView) * offsetFromLight;
     vec3 absDirection = abs(direction);
     float axisDistance = max(absDirection.x, max(absDirection.y, absDirection.z));
     float reference = cubeFaceDepth(axisDistance);
 
-    vec3 majorAxis = (axisDistance == absDirection.x) ? vec3(1, 0, 0)
-                   : (axisDistance == absDirection.y) ? vec3(0, 1, 0) : vec3(0, 0, 1);
-    vec3 tangent = normalize(cross(majorAxis, abs(majorAxis.y) > 0.5 ? vec3(1, 0, 0)
-                                                                      : vec3(0, 1, 0)));
-    vec3 bitangent = cross(majorAxis, tangent);
+    // The taps spread in the plane of the face the direction points at: major axis x spreads
+    // along z and -y, y along -z and -x, z along -x and -y.
+    bool alongX = axisDistance == absDirection.x;
+    bool alongY = !alongX && axisDistance == absDirection.y;
+    vec3 tangent = alongX ? vec3(0.0, 0.0, 1.0) : alongY ? vec3(0.0, 0.0, -1.0)
+                                                          : vec3(-1.0, 0.0, 0.0);
+    vec3 bitangent = alongY ? vec3(-1.0, 0.0, 0.0) : vec3(0.0, -1.0, 0.0);
     float spread = 1.5 * texelWorld * axisDistance / max(distanceToLight, 1e-4);
 
     // A rotated grid: four taps, each a bilinear 2 x 2 comparison, sixteen depth tests in all.
@@ -81,7 +83,10 @@ void main() {
         fragColor = vec4(0.0);  // switched off: adds nothing, costs no lookups
         return;
     }
-    vec2 uv = gl_FragCoord.xy / screensize;
+    // Divisions are the dearest arithmetic in a software rasteriser: one reciprocal per draw
+    // instead of two per pixel (the targets are sampled at texel centres, so rounding cannot
+    // change the texel).
+    vec2 uv = gl_FragCoord.xy * (1.0 / screensize);
     // Explicit level 0: the targets have no mipmaps, and skipping the derivative work matters
     // in a pass that covers the whole screen once per light.
     vec3 position = textureLod(gPosition, uv, 0.0).xyz;
@@ -100,7 +105,7 @@ void main() {
         return;
     }
 
-    vec3 l = toLight / max(d, 1e-4);
+    vec3 l = toLight * (1.0 / max(d, 1e-4));
     vec3 v = normalize(-position);
     vec3 h = normalize(l + v);
     float diffuse = max(dot(normal, l), 0.0);
@@ -111,10 +116,7 @@ void main() {
     float visibility = 1.0;
 #ifndef WITHOUT_SHADOW_MAP
     if (useShadowMap == 1 && diffuse > 0.0) {
-        vec3 worldPosition = (inverseView * vec4(position, 1.0)).xyz;
-        vec3 worldNormal = normalize(mat3(inverseView) * normal);
-        vec3 lightWorld = (inverseView * vec4(lightPosition, 1.0)).xyz;
-        visibility = shadowVisibility(worldPosition, worldNormal, lightWorld);
+        visibility = shadowVisibility(normal, toLight, d, min(diffuse, 1.0));
     }
 #endif
 
