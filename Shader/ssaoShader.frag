@@ -11,6 +11,8 @@ uniform mat4 projectionMatrix;
 uniform vec2 screensize;
 uniform float radius;
 uniform float kernelSize;
+// Start-up sets this to 1.5 once; main() raises to that power as x * sqrt(x), since a general
+// pow() is a logarithm and an exponential, each a long polynomial in a software rasteriser.
 uniform float occlusionPower;
 
 out float fragColor;
@@ -19,15 +21,6 @@ out float fragColor;
 const int sampleCount = 8;
 // Keeps flat surfaces from occluding themselves through depth-buffer quantisation.
 const float depthBias = 0.025;
-
-// The full product projectionMatrix * (p, 1) reduced to the terms a perspective projection
-// has: its x and y rows hold only the diagonal, its w row only -1 for z. The zeros it skips add
-// nothing, so the screen position is the same to the last bit, at a quarter of the work.
-vec2 projectToScreen(vec3 p) {
-    vec2 clipXY = vec2(projectionMatrix[0][0] * p.x, projectionMatrix[1][1] * p.y);
-    float clipW = -p.z;
-    return clipXY / clipW * 0.5 + 0.5;
-}
 
 void main() {
     vec3 position = textureLod(gPositionDepth, texCoord, 0.0).xyz;
@@ -40,7 +33,6 @@ void main() {
     vec3 randomVector = textureLod(noise, texCoord * screensize / 4.0, 0.0).xyz;
     vec3 tangent = normalize(randomVector - normal * dot(randomVector, normal));
     vec3 bitangent = cross(normal, tangent);
-    mat3 tbn = mat3(tangent, bitangent, normal);
 
     // The kernel grows along its length; a short run takes evenly spaced samples so it still
     // reaches from the surface out to the full radius. The count is fixed here rather than read
@@ -48,16 +40,25 @@ void main() {
     // compiler unroll the loop, which halves the cost of this pass on a software rasteriser.
     const int count = sampleCount;
     const int stride = 64 / count;
+
+    // A perspective projection is linear up to the divide by w, and its x and y rows hold only
+    // the diagonal. So the pixel and its tangent frame are projected once (x and y scaled, z
+    // kept as view depth), and each sample's clip position is three multiply-adds a row from
+    // them, with one division for the screen position.
+    vec3 toClip = vec3(projectionMatrix[0][0], projectionMatrix[1][1], 1.0);
+    vec3 clipOrigin = toClip * position;
+    mat3 clipBasis = mat3(toClip * tangent, toClip * bitangent, toClip * normal) * radius;
     float occlusion = 0.0;
     for (int i = 0; i < count; ++i) {
-        vec3 samplePosition = position + tbn * kernelSamples[i * stride] * radius;
-        vec2 sampleUv = projectToScreen(samplePosition);
+        vec3 sampleClip = clipOrigin + clipBasis * kernelSamples[i * stride];
+        float sampleDepth = sampleClip.z;  // view-space z of the sample point
+        vec2 sampleUv = sampleClip.xy * (-0.5 / sampleDepth) + 0.5;
         float sceneDepth = textureLod(gPositionDepth, sampleUv, 0.0).z;
         // Geometry far in front of the sample (a silhouette against a distant wall) must not
         // darken it: fade the contribution out beyond the sampling radius.
         float rangeCheck = smoothstep(0.0, 1.0, radius / abs(position.z - sceneDepth));
-        occlusion += (sceneDepth >= samplePosition.z + depthBias ? 1.0 : 0.0) * rangeCheck;
+        occlusion += (sceneDepth >= sampleDepth + depthBias ? 1.0 : 0.0) * rangeCheck;
     }
     float ambient = 1.0 - occlusion / max(kernelSize, 1.0);
-    fragColor = pow(ambient, occlusionPower);
+    fragColor = ambient * sqrt(ambient);  // ambient to the occlusionPower of 1.5
 }
