@@ -344,6 +344,36 @@ TEST_F(RenderScene, TessellationSwitchControlsTheDisplacement) {
     EXPECT_GT(checked, 1000);
 }
 
+// With culling off, a tessellated surface out of view still yields no primitive, unless its
+// relief could rise into the view.
+TEST_F(RenderScene, TessellatedSurfacesOutOfViewAreNotTessellated) {
+    addLight({0.0f, 1.0f, 0.0f}, 1.0f);
+    delete wallDoorTess;
+    wallDoorTess = new scene::SceneGeometryTess(
+        glm::mat4(1.0f), nullptr,
+        testsupport::writeObjModel(dir, "tessfloor.obj", testsupport::floorTriangles(3.0f)));
+    GLuint query = 0;
+    glGenQueries(1, &query);
+    auto primitives = [&] {
+        renderShadowPass();
+        updateCameraMatrices();
+        glBeginQuery(GL_PRIMITIVES_GENERATED, query);
+        renderGeometryPass();
+        glEndQuery(GL_PRIMITIVES_GENERATED);
+        GLuint count = 0;
+        glGetQueryObjectuiv(query, GL_QUERY_RESULT, &count);
+        return count;
+    };
+    lookDownFrom({0.0f, 4.0f, 0.0f});
+    EXPECT_GT(primitives(), 2u);
+    placeCamera({0.0f, 4.0f, 0.0f}, 0.0f, -90.0f);  // looking up, the floor 4 m behind
+    EXPECT_EQ(primitives(), 0u);
+    // 10 cm behind the eye: the walls' relief of 16.5 cm could still reach the near plane.
+    placeCamera({0.0f, 0.1f, 0.0f}, 0.0f, -90.0f);
+    EXPECT_GT(primitives(), 0u);
+    glDeleteQueries(1, &query);
+}
+
 TEST_F(RenderScene, CullingSkipsObjectsOutsideTheViewAndKeepsTheImage) {
     // Model boxes always reach back to the model origin, so the camera looks at a part of the
     // floor far from the origin and the box stands on the other side of it.
