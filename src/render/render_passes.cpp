@@ -120,25 +120,39 @@ void drawLampMarkers() {
     }
 }
 
+// False when no part of a displaced object can reach the view. The relief moves its surface by
+// at most `dispFactor` along unit normals; a centimetre more covers rounding. The box is taken
+// as drawn: in world space, whatever the object's model matrix says.
+bool reliefMayReachView(const scene::SceneObject& object, float dispFactor) {
+    const glm::vec3 reach(dispFactor + 0.01f);
+    return isInFrustum(object.boundingBoxMin - reach, object.boundingBoxMax + reach,
+                       glm::mat4(1.0f));
+}
+
+// Whatever the culling switch says, an object out of view is not submitted: the control stage
+// would drop each of its patches, but a software rasteriser still spends time on every one.
 void drawTessellatedObjects(bool culling) {
     ShaderProgram& program = *displaceShaderProgram;
     const float tessellationOn = RenderSettings.tessellation ? 1.0f : 0.0f;
+    const float vesselDisplacement = 0.125f * tessellationOn;
+    const float wallDisplacement = 0.165f * tessellationOn;
     // The vessel and walls are modelled in world space: one model-view matrix serves them all.
     setMatrix(program.modelViewMatrix, frame.view);
-    if (isInFrustum(*vesselTess) || !culling) {
+    if ((isInFrustum(*vesselTess) || !culling) &&
+        reliefMayReachView(*vesselTess, vesselDisplacement)) {
         glUniform1i(program.LoD, 1);
-        glUniform1f(program.gDispFactor, 0.125f * tessellationOn);
+        glUniform1f(program.gDispFactor, vesselDisplacement);
         vesselTess->bindTextures();
         vesselTess->draw();
     }
     glUniform1i(program.LoD, 0);
-    glUniform1f(program.gDispFactor, 0.165f * tessellationOn);
+    glUniform1f(program.gDispFactor, wallDisplacement);
     // The five walls share one material: one bind for all of them.
     const auto walls = tessellatedWalls();
     if (scene::SceneGeometryTess* textured = firstTextured(walls))
         textured->bindTextures();
     for (scene::SceneGeometryTess* wall : walls) {
-        if (culling && !isInFrustum(*wall))
+        if ((culling && !isInFrustum(*wall)) || !reliefMayReachView(*wall, wallDisplacement))
             continue;
         wall->draw();
     }
