@@ -5,8 +5,9 @@ in vec3 fsBaseViewPosition;
 in vec3 fsViewNormal;
 in vec2 fsUv;
 
-uniform sampler2D colorTexture;
-uniform sampler2D displacementTexture;
+// The colour in rgb and the displacement height in a: the colour and the height under the
+// pixel come from one filtered lookup.
+uniform sampler2D colorHeightTexture;
 uniform float gDispFactor;
 uniform int debug;  // 1: show the displacement height as a heat ramp
 uniform float near;
@@ -17,7 +18,7 @@ layout(location = 1) out vec3 gNormal;
 layout(location = 2) out vec3 gAlbedo;
 
 float heightAt(vec2 uv) {
-    return texture(displacementTexture, uv).r * gDispFactor;
+    return texture(colorHeightTexture, uv).a * gDispFactor;
 }
 
 // Tilts the smooth surface normal by the gradient of the same height field the tessellator
@@ -42,9 +43,11 @@ vec3 heatRamp(float x) {
 }
 
 void main() {
-    // One lookup serves the relief and the debug ramp. A software rasteriser runs both sides of
-    // every branch, so a lookup per use would cost a full filtered sample on every pixel.
-    float height = texture(displacementTexture, fsUv).r;
+    // One lookup serves the colour, the relief and the debug ramp. A software rasteriser runs
+    // both sides of every branch, so a lookup per use would cost a full filtered sample on every
+    // pixel.
+    vec4 colorHeight = texture(colorHeightTexture, fsUv);
+    float height = colorHeight.a;
     vec3 n = normalize(fsViewNormal);
     if (gDispFactor > 0.0) {
         n = reliefNormal(n, height * gDispFactor);
@@ -52,5 +55,5 @@ void main() {
     float linearDepth = (-fsViewPosition.z - near) / (far - near);
     gPositionDepth = vec4(fsViewPosition, linearDepth);
     gNormal = n;
-    gAlbedo = (debug == 1) ? heatRamp(height) : texture(colorTexture, fsUv).rgb;
+    gAlbedo = (debug == 1) ? heatRamp(height) : colorHeight.rgb;
 }

@@ -436,6 +436,45 @@ TEST_F(ModelTest, TextureCountsOtherThanOneOrTwoBindNothing) {
     }
 }
 
+// Level 0 texel (0, 0) of a texture.
+glm::ivec4 firstTexel(GLuint texture) {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint width = 0;
+    GLint height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    std::vector<GLubyte> texels(static_cast<size_t>(width) * height * 4);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    return {texels[0], texels[1], texels[2], texels[3]};
+}
+
+TEST_F(ModelTest, TessellatedModelPacksColourAndHeightOnUnitTwoAndRepacksReplacedTextures) {
+    image("colour.png", 200, 100, 50);
+    image("height.png", 77, 0, 0);
+    image("other.png", 160, 0, 0);
+    auto displace = displaceProgram();
+    SceneGeometryTess tess(
+        glm::mat4(1.0f), nullptr,
+        model("tess.dae", {{"a_plain", "", ""}, {"b", "colour.png", "height.png"}}));
+    ASSERT_EQ(tess.textures.size(), 2u);
+    displace->use();
+    tess.bindTextures();
+    EXPECT_EQ(boundTexture(GL_TEXTURE2), tess.colorHeightTexture.get());
+    EXPECT_EQ(boundTexture(GL_TEXTURE1), tess.textures[1]->id);
+    EXPECT_EQ(firstTexel(tess.colorHeightTexture), glm::ivec4(200, 100, 50, 77));
+
+    // The show may swap a model's textures; the next bind packs the new height.
+    const std::string otherPath = (dir.path() / "other.png").string();
+    auto* other = new rtr::scene::Texture();
+    other->path = otherPath.c_str();
+    other->load();
+    delete tess.textures[1];
+    tess.textures[1] = other;
+    tess.bindTextures();
+    EXPECT_EQ(firstTexel(tess.colorHeightTexture), glm::ivec4(200, 100, 50, 160));
+    EXPECT_TRUE(testsupport::drainGlErrors().empty());
+}
+
 TEST_F(ModelTest, TessellatedModelUsesTheDisplacementProgramAndDrawsPatches) {
     auto displace = displaceProgram();
     auto other = modelProgram();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gpu/gl_name.h"
 #include "scene/mesh_buffers.h"
 #include "scene/scene_object.h"
 
@@ -70,6 +71,22 @@ class SceneGeometryTess : public ImportedModel {
     // leaves the current program alone. The parameter keeps the signature of SceneGeometry.
     SceneGeometryTess(const glm::mat4& modelMatrix, ShaderProgram* shaderProgram,
                       const std::string& path);
+
+    // Binds entries 0 and 1 of `textures` to units 0 and 1 like every model, and
+    // colorHeightTexture to unit 2, remaking it first if the entries changed.
+    void bindTextures() override;
+
+    // The colour texture with the displacement height in its alpha channel, so the fragment
+    // stage reads both with one filtered lookup instead of two. Empty without a colour texture.
+    GlTexture colorHeightTexture;
+    GLint colorHeightTextureLocation = -1;
+
+  private:
+    void packTextures();
+
+    // The texture names colorHeightTexture was made from.
+    GLuint packedColor = 0;
+    GLuint packedHeight = 0;
 };
 
 }  // namespace rtr::scene

@@ -5,6 +5,7 @@
 
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "platform/console.h"
 
@@ -88,7 +89,45 @@ FIBITMAP* decodeFreeImage(const char* path) {
     return bitmap ? toUploadableBitmap(bitmap) : nullptr;
 }
 
+// Level 0 of a 2D texture as tightly packed 8-bit RGBA rows (every row is a multiple of four
+// bytes, so the pack alignment does not matter).
+std::vector<unsigned char> readRgbaLevel0(GLuint texture, GLint* width, GLint* height) {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, height);
+    std::vector<unsigned char> pixels(static_cast<size_t>(*width) * *height * 4);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
 }  // namespace
+
+GlTexture packColorAndHeight(GLuint color, GLuint height) {
+    GLint width = 0;
+    GLint rows = 0;
+    std::vector<unsigned char> packed = readRgbaLevel0(color, &width, &rows);
+    GLint heightWidth = 0;
+    GLint heightRows = 0;
+    const std::vector<unsigned char> heights =
+        height != 0 ? readRgbaLevel0(height, &heightWidth, &heightRows)
+                    : std::vector<unsigned char>();
+    for (GLint y = 0; y < rows; ++y) {
+        for (GLint x = 0; x < width; ++x) {
+            unsigned char alpha = 0;
+            if (!heights.empty()) {
+                const size_t hx = static_cast<size_t>(x) * heightWidth / width;
+                const size_t hy = static_cast<size_t>(y) * heightRows / rows;
+                alpha = heights[(hy * heightWidth + hx) * 4];
+            }
+            packed[(static_cast<size_t>(y) * width + x) * 4 + 3] = alpha;
+        }
+    }
+    GlTexture texture = GlTexture::create();
+    glBindTexture(GL_TEXTURE_2D, texture);
+    texImageWithAlignment(GL_TEXTURE_2D, 4, GL_RGBA8, width, rows, GL_RGBA, packed.data());
+    finishMipmappedTexture(GL_TEXTURE_2D);
+    return texture;
+}
 
 bool Texture::load() {
     id = GlTexture::create();

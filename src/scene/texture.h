@@ -21,6 +21,12 @@ struct Texture {
 // image left bound in DevIL. A file that cannot be loaded or converted ends the program.
 const unsigned char* loadImage(const char* path, int* width, int* height);
 
+// A new texture, mipmapped and filtered like every loaded one, holding the RGB of `color` with
+// the red channel of `height` as alpha; `height` is resampled (nearest texel) when its size
+// differs, and an absent height (0) gives an alpha of 0. Reads level 0 of both back from GL and
+// leaves the new texture bound to the active unit.
+GlTexture packColorAndHeight(GLuint color, GLuint height);
+
 // Decodes a file through FreeImage into a new mipmapped texture left bound to unit 0, whose
 // name the caller then owns. Returns false, with no texture created and nothing printed, when
 // the file cannot be decoded.
