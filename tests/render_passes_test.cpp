@@ -348,10 +348,6 @@ TEST_F(RenderScene, TessellationSwitchControlsTheDisplacement) {
 // relief could rise into the view.
 TEST_F(RenderScene, TessellatedSurfacesOutOfViewAreNotTessellated) {
     addLight({0.0f, 1.0f, 0.0f}, 1.0f);
-    delete wallDoorTess;
-    wallDoorTess = new scene::SceneGeometryTess(
-        glm::mat4(1.0f), nullptr,
-        testsupport::writeObjModel(dir, "tessfloor.obj", testsupport::floorTriangles(3.0f)));
     GLuint query = 0;
     glGenQueries(1, &query);
     auto primitives = [&] {
@@ -365,13 +361,41 @@ TEST_F(RenderScene, TessellatedSurfacesOutOfViewAreNotTessellated) {
         return count;
     };
     lookDownFrom({0.0f, 4.0f, 0.0f});
-    EXPECT_GT(primitives(), 2u);
+    const GLuint others = primitives();  // the pass's own screen quad
+    delete wallDoorTess;
+    wallDoorTess = new scene::SceneGeometryTess(
+        glm::mat4(1.0f), nullptr,
+        testsupport::writeObjModel(dir, "tessfloor.obj", testsupport::floorTriangles(3.0f)));
+    EXPECT_GT(primitives(), others + 2);
     placeCamera({0.0f, 4.0f, 0.0f}, 0.0f, -90.0f);  // looking up, the floor 4 m behind
-    EXPECT_EQ(primitives(), 0u);
+    EXPECT_EQ(primitives(), others);
     // 10 cm behind the eye: the walls' relief of 16.5 cm could still reach the near plane.
     placeCamera({0.0f, 0.1f, 0.0f}, 0.0f, -90.0f);
-    EXPECT_GT(primitives(), 0u);
+    EXPECT_GT(primitives(), others);
     glDeleteQueries(1, &query);
+}
+
+// The geometry targets are not cleared: where no surface is drawn they must still read zero,
+// whatever the frame before left there.
+TEST_F(RenderScene, PixelsNoSurfaceCoversReadZeroInEveryGeometryTarget) {
+    addModel("floor.obj", testsupport::floorTriangles(15.0f));
+    addLight({0.0f, 1.0f, 0.0f}, 1.0f);
+    lookDownFrom({0.0f, 4.0f, 0.0f});
+    const auto full = renderAndRead();
+    ASSERT_TRUE(full[(kHeight - 1) * kWidth].covered);  // the top row is floor
+    placeCamera({0.0f, 1.0f, 0.0f}, 0.0f, 0.0f);        // level: sky above the horizon
+    render();
+    const auto positions =
+        testsupport::readTextureFloats(gBuffer->positionDepthTexture, GL_RGBA, 4);
+    const auto normals = testsupport::readTextureFloats(gBuffer->normalTexture, GL_RGB, 3);
+    const auto albedo = testsupport::readTextureFloats(gBuffer->albedoTexture, GL_RGB, 3);
+    const size_t topRow = static_cast<size_t>(kHeight - 1) * kWidth;
+    for (size_t i = topRow; i < topRow + kWidth; ++i) {
+        for (int c = 0; c < 4; ++c) ASSERT_EQ(positions[4 * i + c], 0.0f) << i;
+        for (int c = 0; c < 3; ++c) ASSERT_EQ(normals[3 * i + c], 0.0f) << i;
+        for (int c = 0; c < 3; ++c) ASSERT_EQ(albedo[3 * i + c], 0.0f) << i;
+    }
+    EXPECT_LT(positions[4 * 10 + 2], 0.0f);  // the bottom row still sees the floor
 }
 
 TEST_F(RenderScene, CullingSkipsObjectsOutsideTheViewAndKeepsTheImage) {

@@ -77,6 +77,7 @@ const std::map<std::string, std::vector<std::string>> kPrograms = {
     {"hdrShader", {"hdrShader.vert", "hdrShader.frag"}},
     {"ssaoShader", {"ssaoShader.vert", "ssaoShader.frag"}},
     {"shadowMap", {"shadowMap.vert", "shadowMap.geom", "shadowMap.frag"}},
+    {"gBufferBackground", {"gBufferBackground.vert", "gBufferBackground.frag"}},
 };
 
 TEST(ShaderSources, EveryProgramLinksOnTheDriverWithSharedAttributeLocations) {

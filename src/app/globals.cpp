@@ -21,6 +21,7 @@ std::vector<CurveSegment*> cameraPathPoints;
 CameraPath* cameraPath = nullptr;
 GBuffer* gBuffer = nullptr;
 OcclusionBlur* occlusionBlur = nullptr;
+BackgroundFill* backgroundFill = nullptr;
 ShadowMapFBO* shadowMapFbo = nullptr;
 std::vector<glm::mat4> shadowTransforms;
 

@@ -27,6 +27,7 @@ class CameraPath;
 struct CurveSegment;
 class GBuffer;
 class OcclusionBlur;
+class BackgroundFill;
 class ShadowMapFBO;
 
 // Display settings and clock of the frame loop.
@@ -62,6 +63,7 @@ extern std::vector<CurveSegment*> cameraPathPoints;
 extern CameraPath* cameraPath;
 extern GBuffer* gBuffer;
 extern OcclusionBlur* occlusionBlur;
+extern BackgroundFill* backgroundFill;
 extern ShadowMapFBO* shadowMapFbo;
 extern std::vector<glm::mat4> shadowTransforms;
 

@@ -21,6 +21,7 @@
 #include "camera/update.h"
 #include "gpu/particle_system.h"
 #include "gpu/shader_program.h"
+#include "render/background_fill.h"
 #include "render/frustum.h"
 #include "render/gbuffer.h"
 #include "render/occlusion_blur.h"
@@ -298,6 +299,7 @@ void startUp() {
     buildHdrPassAndQuad();
     buildSsaoPassAndQuad();
     occlusionBlur = new OcclusionBlur();
+    backgroundFill = new BackgroundFill();
     buildShadowPass();
     buildParticleSystem();
     startMusic();
@@ -338,6 +340,7 @@ void shutDown() {
     delete ssaoQuad;
     delete ssaoShaderProgram;
     delete occlusionBlur;
+    delete backgroundFill;
     deleteAll(cameraPathPoints);
     delete cameraPath;
     delete gBuffer;

@@ -12,6 +12,7 @@
 #include "app/globals.h"
 #include "camera/camera.h"
 #include "gpu/shader_program.h"
+#include "render/background_fill.h"
 #include "render/frustum.h"
 #include "render/gbuffer.h"
 #include "render/occlusion_blur.h"
@@ -303,7 +304,9 @@ void renderGeometryPass() {
                                        GL_COLOR_ATTACHMENT2};
     glDrawBuffers(3, geometryTargets);
     glDepthMask(GL_TRUE);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Depth only: the background fill below gives the pixels no surface covers their cleared
+    // values, and every other pixel is written by its surface.
+    glClear(GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
 
     ShaderProgram& geom = *deferredGeomProgram;
@@ -326,6 +329,7 @@ void renderGeometryPass() {
     if (RenderSettings.wireframe)
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glDepthMask(GL_FALSE);
+    backgroundFill->apply(*ssaoQuad);
     glDisable(GL_DEPTH_TEST);
 }
 
