@@ -98,7 +98,8 @@ void main() {
     // change the texel).
     vec2 uv = gl_FragCoord.xy * (1.0 / screensize);
     // Explicit level 0: the targets have no mipmaps, and skipping the derivative work matters
-    // in a pass that covers the whole screen once per light.
+    // in a pass that covers the whole screen once per light. A texel-centred nearest lookup
+    // reads the same texel as texelFetch() and measured faster here.
     vec3 position = textureLod(gPosition, uv, 0.0).xyz;
     vec3 normal = textureLod(gNormal, uv, 0.0).xyz;
     vec3 albedo = textureLod(gAlbedo, uv, 0.0).rgb;
@@ -122,7 +123,7 @@ void main() {
     float specular = diffuse > 0.0 ? specularPower(max(dot(normal, h), 0.0)) : 0.0;
 
     float occlusion =
-        (useSSAO == 1) ? texelFetch(gBlurredSSAO, ivec2(gl_FragCoord.xy), 0).r : 1.0;
+        (useSSAO == 1) ? textureLod(gBlurredSSAO, uv, 0.0).r : 1.0;
     float visibility = 1.0;
 #ifndef WITHOUT_SHADOW_MAP
     if (useShadowMap == 1 && diffuse > 0.0) {
