@@ -144,6 +144,24 @@ class RenderScene : public ::testing::Test {
         return pixels;
     }
 
+    // Renders one frame and returns the primitives its geometry pass generated.
+    GLuint renderCountingGeometryPrimitives() {
+        GLuint query = 0;
+        glGenQueries(1, &query);
+        renderShadowPass();
+        updateCameraMatrices();
+        glBeginQuery(GL_PRIMITIVES_GENERATED, query);
+        renderGeometryPass();
+        glEndQuery(GL_PRIMITIVES_GENERATED);
+        renderSsaoPass();
+        renderLightPass();
+        renderFinalPass();
+        GLuint primitives = 0;
+        glGetQueryObjectuiv(query, GL_QUERY_RESULT, &primitives);
+        glDeleteQueries(1, &query);
+        return primitives;
+    }
+
     static testsupport::DemoStartUp* demo;
     testsupport::TempDir dir;
 
@@ -348,18 +366,7 @@ TEST_F(RenderScene, TessellationSwitchControlsTheDisplacement) {
 // relief could rise into the view.
 TEST_F(RenderScene, TessellatedSurfacesOutOfViewAreNotTessellated) {
     addLight({0.0f, 1.0f, 0.0f}, 1.0f);
-    GLuint query = 0;
-    glGenQueries(1, &query);
-    auto primitives = [&] {
-        renderShadowPass();
-        updateCameraMatrices();
-        glBeginQuery(GL_PRIMITIVES_GENERATED, query);
-        renderGeometryPass();
-        glEndQuery(GL_PRIMITIVES_GENERATED);
-        GLuint count = 0;
-        glGetQueryObjectuiv(query, GL_QUERY_RESULT, &count);
-        return count;
-    };
+    auto primitives = [this] { return renderCountingGeometryPrimitives(); };
     lookDownFrom({0.0f, 4.0f, 0.0f});
     const GLuint others = primitives();  // the pass's own screen quad
     delete wallDoorTess;
@@ -372,7 +379,6 @@ TEST_F(RenderScene, TessellatedSurfacesOutOfViewAreNotTessellated) {
     // 10 cm behind the eye: the walls' relief of 16.5 cm could still reach the near plane.
     placeCamera({0.0f, 0.1f, 0.0f}, 0.0f, -90.0f);
     EXPECT_GT(primitives(), others);
-    glDeleteQueries(1, &query);
 }
 
 // The geometry targets are not cleared: where no surface is drawn they must still read zero,
@@ -406,29 +412,13 @@ TEST_F(RenderScene, CullingSkipsObjectsOutsideTheViewAndKeepsTheImage) {
     addLight({10.0f, 1.0f, 0.0f}, 1.0f);
     lookDownFrom({10.0f, 4.0f, 0.0f});
 
-    GLuint query = 0;
-    glGenQueries(1, &query);
-    auto countGeometryPrimitives = [&] {
-        renderShadowPass();
-        updateCameraMatrices();
-        glBeginQuery(GL_PRIMITIVES_GENERATED, query);
-        renderGeometryPass();
-        glEndQuery(GL_PRIMITIVES_GENERATED);
-        renderSsaoPass();
-        renderLightPass();
-        renderFinalPass();
-        GLuint primitives = 0;
-        glGetQueryObjectuiv(query, GL_QUERY_RESULT, &primitives);
-        return primitives;
-    };
-    const GLuint allDrawn = countGeometryPrimitives();
+    const GLuint allDrawn = renderCountingGeometryPrimitives();
     const auto image = testsupport::readWindowRgb();
     RenderSettings.culling = true;
-    const GLuint culled = countGeometryPrimitives();
+    const GLuint culled = renderCountingGeometryPrimitives();
     EXPECT_EQ(testsupport::readWindowRgb(), image);
     // The box's twelve triangles are skipped; the floor and the lamp markers stay.
     EXPECT_EQ(allDrawn - culled, 12u);
-    glDeleteQueries(1, &query);
 }
 
 TEST_F(RenderScene, FrameLeavesTheStateTheNextFrameStartsFrom) {
