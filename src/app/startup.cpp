@@ -141,6 +141,7 @@ void buildGeometryPrograms() {
     fill(displace, displace.near, "near");
     fill(displace, displace.debug, "debug");
     fill(displace, displace.LoD, "LoD");
+    fill(displace, displace.frustumPlanes, "frustumPlanes");
     glUniform1f(displace.far, farPlane);
     glUniform1f(displace.near, nearPlane);
 }

@@ -64,6 +64,7 @@ class ShaderProgram {
     GLint overrideColor = -1;
     GLint modelViewMatrix = -1;
     GLint LoD = -1;
+    GLint frustumPlanes = -1;
     GLint deltaT = -1;
     GLint shadowMatrices[6] = {-1, -1, -1, -1, -1, -1};
     GLint faceCount = -1;

@@ -324,6 +324,8 @@ void renderGeometryPass() {
     glUniform3fv(displace.gEyeWorldPos, 1, glm::value_ptr(camera->position));
     setMatrix(displace.gVP, projection);
     setMatrix(displace.inverseView, frame.inverseView);
+    // The planes updateCameraMatrices() extracted, for dropping patches out of view.
+    glUniform4fv(displace.frustumPlanes, 6, glm::value_ptr(frustumPlanes[0]));
     drawTessellatedObjects(RenderSettings.culling);
 
     if (RenderSettings.wireframe)

@@ -5,8 +5,8 @@ namespace rtr {
 // Draws one frame in six stages:
 //   1 shadow pass    reads light 0 and the casters   writes the shadow cube map
 //   2 camera         reads the camera                writes projection and frustumPlanes
-//   3 geometry       reads models, textures          writes G-buffer position/normal/albedo,
-//                                                           depth-stencil; clears HDR colour
+//   3 geometry       reads models, textures,         writes G-buffer position/normal/albedo,
+//                          frustumPlanes                   depth-stencil; clears HDR colour
 //   4 SSAO           reads G-buffer position/normal  writes the SSAO texture and its blurred
 //                                                           copy (OcclusionBlur)
 //   5 lights         reads G-buffer, blurred SSAO,   writes HDR colour (additive), stencil
