@@ -1,16 +1,33 @@
 #include "platform/console.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <termios.h>
+#include <unistd.h>
+#endif
 
 namespace rtr::platform {
 
 namespace {
+
+#ifdef _WIN32
+bool stdinIsTerminal() {
+    return _isatty(_fileno(stdin)) != 0;
+}
+
+// The console's own pause; its prompt is already on the screen.
+void waitForKey() {
+    std::system("PAUSE >NUL");
+}
+#else
+bool stdinIsTerminal() {
+    return isatty(STDIN_FILENO) != 0;
+}
 
 // Reads one key press without waiting for Enter, as the console pause does.
 void waitForKey() {
@@ -29,11 +46,12 @@ void waitForKey() {
         tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     }
 }
+#endif
 
 }  // namespace
 
 void consolePause() {
-    if (!isatty(STDIN_FILENO)) {
+    if (!stdinIsTerminal()) {
         return;
     }
     std::cout << "Press any key to continue . . ." << std::flush;

@@ -1,5 +1,29 @@
 #include "ffmpeg_pipe.h"
 
+#ifdef _WIN32
+
+namespace tools {
+
+// Video goes through ffmpeg started the POSIX way; the Windows build writes PNG frames only.
+ChildPipe::~ChildPipe() = default;
+
+bool ChildPipe::start(const std::vector<std::string>&, std::string& error) {
+    error = "video is not written by the Windows build (the PNG frames are)";
+    return false;
+}
+
+bool ChildPipe::write(const unsigned char*, std::size_t) {
+    return false;
+}
+
+int ChildPipe::finish() {
+    return -1;
+}
+
+}  // namespace tools
+
+#else
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -70,3 +94,5 @@ int ChildPipe::finish() {
 }
 
 }  // namespace tools
+
+#endif

@@ -218,8 +218,10 @@ int main(int argc, char** argv) {
                   << std::endl;
         return 1;
     }
+#ifdef SIGPIPE
     // A failed ffmpeg must show up as a failed write, not end this process.
     signal(SIGPIPE, SIG_IGN);
+#endif
 
     rtr::startDemo(true);
 
@@ -227,7 +229,10 @@ int main(int argc, char** argv) {
     std::string reason;
     if (options.video && !ffmpeg.start(ffmpegArguments(options), reason)) {
         std::cerr << "lumavex_capture: cannot start ffmpeg: " << reason
-                  << " (install it with apt-get install ffmpeg)" << std::endl;
+#ifndef _WIN32
+                  << " (install it with apt-get install ffmpeg)"
+#endif
+                  << std::endl;
         rtr::shutDown();
         return 1;
     }

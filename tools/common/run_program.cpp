@@ -1,5 +1,20 @@
 #include "common/run_program.h"
 
+#ifdef _WIN32
+
+namespace tools {
+
+// The helpers (ImageMagick, gnuplot) are started the POSIX way only; the Windows build ships
+// without them, so it says so instead of looking for them.
+bool runProgram(const std::vector<std::string>& arguments, std::string& error) {
+    error = "cannot start " + arguments[0] + ": helper programs are not run by the Windows build";
+    return false;
+}
+
+}  // namespace tools
+
+#else
+
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -51,3 +66,5 @@ bool runProgram(const std::vector<std::string>& arguments, std::string& error) {
 }
 
 }  // namespace tools
+
+#endif

@@ -1,0 +1,23 @@
+// Placeholders for the formats whose codec libraries this build leaves out. Each one only
+// names its format, so it takes its place in the plugin list (the format ids are positions)
+// while reading or writing it is reported as unsupported.
+#include "FreeImage.h"
+#include "Plugin.h"
+
+#define LUMAVEX_FORMAT_STUB(name, text)                                \
+    static const char* DLL_CALLCONV Format##name() { return text; }   \
+    void DLL_CALLCONV Init##name(Plugin* plugin, int) {              \
+        plugin->format_proc = Format##name;                            \
+    }
+
+LUMAVEX_FORMAT_STUB(JPEG, "JPEG")
+LUMAVEX_FORMAT_STUB(JNG, "JNG")
+LUMAVEX_FORMAT_STUB(MNG, "MNG")
+LUMAVEX_FORMAT_STUB(TIFF, "TIFF")
+LUMAVEX_FORMAT_STUB(G3, "G3")
+LUMAVEX_FORMAT_STUB(EXR, "EXR")
+LUMAVEX_FORMAT_STUB(J2K, "J2K")
+LUMAVEX_FORMAT_STUB(JP2, "JP2")
+LUMAVEX_FORMAT_STUB(RAW, "RAW")
+LUMAVEX_FORMAT_STUB(WEBP, "WEBP")
+LUMAVEX_FORMAT_STUB(JXR, "JXR")
