@@ -82,7 +82,7 @@ transcripts_match() {
 # Every pair of frames: the share of pixels off by more than 1/255 in some channel must stay
 # within 0.1 %. Prints the figures of each pair.
 compare_frames() {  # linux_dir windows_dir
-    python3 - "$1" "$2" <<'EOF'
+    /usr/bin/python3 - "$1" "$2" <<'EOF'
 import pathlib, sys
 from PIL import Image, ImageChops
 

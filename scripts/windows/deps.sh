@@ -108,10 +108,33 @@ build_glew() {
 build_sdl2() {
     local src
     src=$(fetch_source libsdl2) || return 1
+    # The dynamic API (SDL looking for a newer SDL2.dll at run time) refers to every function,
+    # the video ones left out here too; a static copy inside the programs has no use for it.
+    sed -i 's/^#define SDL_DYNAMIC_API 1$/#define SDL_DYNAMIC_API 0/' "$src/src/dynapi/SDL_dynapi.h"
     cmake_install sdl2 "$src" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
         -DSDL_VIDEO=OFF -DSDL_RENDER=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF \
         -DSDL_SENSOR=OFF -DSDL_POWER=OFF -DSDL_VULKAN=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF \
-        -DSDL_DIRECTX=OFF -DSDL_RENDER_D3D=OFF
+        -DSDL_DIRECTX=OFF -DSDL_RENDER_D3D=OFF && write_sdl2_pc
+}
+
+# SDL's own sdl2.pc makes its users GUI programs with SDL's main (-mwindows, -Dmain=SDL_main).
+# The demo is a console program with its own main and uses SDL for sound only.
+write_sdl2_pc() {
+    local p="$LUMAVEX_WINDOWS_PREFIX"
+    printf '%s\n' "prefix=$p" 'libdir=${prefix}/lib' 'includedir=${prefix}/include' '' \
+        'Name: sdl2' 'Description: SDL2, static, without SDL_main' 'Version: 2' \
+        'Libs: -L${libdir} -lSDL2' \
+        'Libs.private: -lm -luser32 -lgdi32 -lwinmm -limm32 -lole32 -loleaut32 -lversion -luuid -ladvapi32 -lsetupapi -lshell32' \
+        'Cflags: -I${includedir} -I${includedir}/SDL2 -DSDL_MAIN_HANDLED' >"$p/lib/pkgconfig/sdl2.pc"
+}
+
+# SDL2_mixer installs a pkg-config file for its shared library only.
+write_sdl2_mixer_pc() {
+    local p="$LUMAVEX_WINDOWS_PREFIX"
+    printf '%s\n' "prefix=$p" 'libdir=${prefix}/lib' 'includedir=${prefix}/include' '' \
+        'Name: SDL2_mixer' 'Description: SDL2_mixer, static' 'Version: 2.6.2' 'Requires: sdl2' \
+        'Libs: -L${libdir} -lSDL2_mixer' 'Cflags: -I${includedir}/SDL2' \
+        >"$p/lib/pkgconfig/SDL2_mixer.pc"
 }
 
 # MP3 through the bundled dr_mp3 and Ogg through the bundled stb_vorbis: no other libraries.
@@ -122,7 +145,7 @@ build_sdl2_mixer() {
         -DSDL2MIXER_DEPS_SHARED=OFF -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF \
         -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_MP3_MPG123=OFF \
         -DSDL2MIXER_MP3_DRMP3=ON -DSDL2MIXER_VORBIS=STB -DSDL2MIXER_WAVE=ON \
-        -DSDL2MIXER_CMD=OFF
+        -DSDL2MIXER_CMD=OFF && write_sdl2_mixer_pc
 }
 
 # Only the Collada importer. Debian's source needs system draco (its patch is undone: draco

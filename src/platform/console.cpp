@@ -5,7 +5,11 @@
 #include <iostream>
 
 #ifdef _WIN32
-#include <io.h>
+#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
 #else
 #include <termios.h>
 #include <unistd.h>
@@ -16,8 +20,11 @@ namespace rtr::platform {
 namespace {
 
 #ifdef _WIN32
+// Only a console answers GetConsoleMode: _isatty() also says yes to the NUL device, and a
+// program started with its input from NUL would wait for a key nobody can press.
 bool stdinIsTerminal() {
-    return _isatty(_fileno(stdin)) != 0;
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
 }
 
 // The console's own pause; its prompt is already on the screen.
