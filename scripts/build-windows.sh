@@ -86,7 +86,8 @@ prefix_key() {
         done
         x86_64-w64-mingw32-g++-posix --version | head -n 1
         dpkg-query -W -f='${Version}\n' libutfcpp-dev libstb-dev
-        cd "$root" && find scripts/windows/deps.sh cmake/windows third_party/devil -type f |
+        cd "$root" && find scripts/windows/deps.sh cmake/windows/mingw-w64-x86_64.cmake \
+            cmake/windows/freeimage third_party/devil -type f |
             LC_ALL=C sort | xargs sha256sum
     } | sha256sum | cut -c1-16
 }
@@ -140,6 +141,29 @@ check_imports() {
     return 1
 }
 
+# The licences that go into the package, copied from the sources actually built.
+collect_licences() {  # directory
+    local out=$1
+    cp "$(fetch_source zlib)/debian/copyright" "$out/zlib.txt"
+    cp "$(fetch_source libpng1.6)/LICENSE" "$out/libpng.txt"
+    cp "$(fetch_source glfw3)/LICENSE.md" "$out/glfw.txt"
+    cp "$(fetch_source glew)/LICENSE.txt" "$out/glew.txt"
+    cp "$(fetch_source libsdl2)/LICENSE.txt" "$out/sdl2.txt"
+    cp "$(fetch_source libsdl2-mixer)/LICENSE.txt" "$out/sdl2_mixer.txt"
+    cp "$(fetch_source assimp)/LICENSE" "$out/assimp.txt"
+    cp "$(fetch_source freeimage)/license-fi.txt" "$out/freeimage.txt"
+    cp "$(fetch_source glm)/copying.txt" "$out/glm.txt"
+    cp "$(fetch_source cli11)/LICENSE" "$out/cli11.txt"
+    cp "$LUMAVEX_ROOT/third_party/devil/COPYING" "$out/devil.txt"
+    # Header-only code compiled into Assimp.
+    cp /usr/share/doc/libutfcpp-dev/copyright "$out/utf8cpp.txt"
+    cp /usr/share/doc/libstb-dev/copyright "$out/stb.txt"
+    # The compiler's runtime, linked into every program: mingw-w64's C runtime and winpthreads,
+    # GCC's libstdc++ and libgcc (under the GCC runtime library exception).
+    cp /usr/share/doc/mingw-w64-common/copyright "$out/mingw-w64-runtime.txt"
+    cp /usr/share/doc/gcc-mingw-w64-base/copyright "$out/gcc-runtime.txt"
+}
+
 package() {
     local build="$root/build-windows" name=lumavex-windows-x64
     local stage="$root/dist/$name"
@@ -149,7 +173,7 @@ package() {
     check_imports "$stage"/bin/*.exe
     cp -r "$root/Shader" "$stage/Shader"
     cp -r "$root/Models" "$stage/Models"
-    cp "$LUMAVEX_WINDOWS_PREFIX"/licences/* "$stage/licences/"
+    collect_licences "$stage/licences"
     cp "$root/scripts/windows/package-readme.txt" "$stage/README.txt"
     (cd "$root/dist" && rm -f "$name.zip" && zip -q -r -X "$name.zip" "$name")
     rm -rf "$stage"

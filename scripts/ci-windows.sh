@@ -37,6 +37,8 @@ check() {  # name command...
     fi
 }
 
+# Xvfb, xdotool and the Python imaging module the checks use; CI's Linux suites have them.
+"$root/scripts/setup.sh" >/dev/null
 if ! bash "$root/scripts/build-windows.sh"; then
     echo "FAIL building the Windows package"
     failed=$((failed + 1))
@@ -70,7 +72,7 @@ trap cleanup EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     say "creating the Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    timeout 300 wineboot -i >/dev/null 2>&1
+    timeout 300 wineboot -i >/dev/null 2>&1 </dev/null
     wineserver -w
 fi
 

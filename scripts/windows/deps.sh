@@ -200,28 +200,10 @@ EOF
         -DCLI11_BUILD_DOCS=OFF -DCLI11_PRECOMPILED=OFF
 }
 
-# The licences that go into the package, copied from the sources actually built.
-collect_licences() {
-    local out="$LUMAVEX_WINDOWS_PREFIX/licences"
-    rm -rf "$out" && mkdir -p "$out"
-    cp "$(fetch_source zlib)/debian/copyright" "$out/zlib.txt"
-    cp "$(fetch_source libpng1.6)/LICENSE" "$out/libpng.txt"
-    cp "$(fetch_source glfw3)/LICENSE.md" "$out/glfw.txt"
-    cp "$(fetch_source glew)/LICENSE.txt" "$out/glew.txt"
-    cp "$(fetch_source libsdl2)/LICENSE.txt" "$out/sdl2.txt"
-    cp "$(fetch_source libsdl2-mixer)/LICENSE.txt" "$out/sdl2_mixer.txt"
-    cp "$(fetch_source assimp)/LICENSE" "$out/assimp.txt"
-    cp "$(fetch_source freeimage)/license-fi.txt" "$out/freeimage.txt"
-    cp "$(fetch_source glm)/copying.txt" "$out/glm.txt"
-    cp "$(fetch_source cli11)/LICENSE" "$out/cli11.txt"
-    cp "$LUMAVEX_ROOT/third_party/devil/COPYING" "$out/devil.txt"
-    cp /usr/share/doc/mingw-w64-common/copyright "$out/mingw-w64-runtime.txt" 2>/dev/null || true
-}
-
 build_all_dependencies() {
     local step
     for step in build_zlib build_libpng build_glfw build_glew build_sdl2 build_sdl2_mixer \
-        build_assimp build_freeimage build_devil build_headers collect_licences; do
+        build_assimp build_freeimage build_devil build_headers; do
         local start=$SECONDS
         "$step" || return 1
         echo "  ${step#build_}: $((SECONDS - start)) s" >&2
