@@ -2,13 +2,55 @@
 
 #include <GLFW/glfw3.h>
 
+#include <iostream>
+
 #include "app/gl_error.h"
 #include "app/globals.h"
+#include "app/startup.h"
 #include "camera/update.h"
+#include "render/frame_presenter.h"
 #include "render/render_passes.h"
 #include "util/window.h"
 
 namespace rtr {
+
+namespace {
+
+// While minimised there is nothing to swap, so nothing paces the loop: wait for events instead
+// of spinning, but not so long that the music's fades and the show lag behind.
+constexpr double kMinimisedWait = 1.0 / 30.0;
+
+// Tells the viewer once why the picture does not fill the window pixel for pixel.
+void reportScaling() {
+    static bool told = false;
+    if (told || !framePresenter->scaling())
+        return;
+    told = true;
+    std::cerr << "The window's framebuffer is " << framebufferSize.width << " x "
+              << framebufferSize.height << " pixels: the " << renderSize.width << " x "
+              << renderSize.height
+              << " frame is scaled to fit it (--native renders at the window's own size)."
+              << std::endl;
+}
+
+// With --native the targets follow the window; otherwise they keep the size asked for.
+void followFramebufferSize() {
+    const PixelSize wanted = renderSizeFor(framebufferSize);
+    if (wanted == renderSize)
+        return;
+    resizeRenderTargets(wanted);
+    std::cerr << "Rendering at " << wanted.width << " x " << wanted.height << " pixels."
+              << std::endl;
+}
+
+void drawFrame(GLFWwindow* window) {
+    followFramebufferSize();
+    render();
+    glfwSwapBuffers(window);
+    reportScaling();
+}
+
+}  // namespace
 
 void runFrameLoop() {
     GLFWwindow* window = mainWindow->window;
@@ -24,8 +66,11 @@ void runFrameLoop() {
         totalTime += deltaT;
 
         update(deltaT);
-        render();
-        glfwSwapBuffers(window);
+        // Minimised: no framebuffer to draw into, but the show and its music go on.
+        if (framebufferSize.empty())
+            glfwWaitEventsTimeout(kMinimisedWait);
+        else
+            drawFrame(window);
 
         if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS) {
             goOn = false;
