@@ -33,16 +33,6 @@ void reportScaling() {
               << std::endl;
 }
 
-// With --native the targets follow the window; otherwise they keep the size asked for.
-void followFramebufferSize() {
-    const PixelSize wanted = renderSizeFor(framebufferSize);
-    if (wanted == renderSize)
-        return;
-    resizeRenderTargets(wanted);
-    std::cerr << "Rendering at " << wanted.width << " x " << wanted.height << " pixels."
-              << std::endl;
-}
-
 void drawFrame(GLFWwindow* window) {
     followFramebufferSize();
     render();
@@ -52,32 +42,48 @@ void drawFrame(GLFWwindow* window) {
 
 }  // namespace
 
-void runFrameLoop() {
-    GLFWwindow* window = mainWindow->window;
-    // The clock starts after start-up so loading time never becomes one huge first frame.
-    double lastTime = glfwGetTime();
+void followFramebufferSize() {
+    const PixelSize wanted = renderSizeFor(framebufferSize);
+    if (wanted == renderSize)
+        return;
+    resizeRenderTargets(wanted);
+    std::cerr << "Rendering at " << wanted.width << " x " << wanted.height << " pixels."
+              << std::endl;
+}
+
+FrameLoop::FrameLoop() : lastTime(glfwGetTime()) {
     totalTime = 0.0;
+}
+
+bool FrameLoop::step() {
+    GLFWwindow* window = mainWindow->window;
+    glfwPollEvents();
+    const double now = glfwGetTime();
+    const double deltaT = now - lastTime;
+    lastTime = now;
+    totalTime += deltaT;
+
+    update(deltaT);
+    // Minimised: no framebuffer to draw into, but the show and its music go on.
+    if (framebufferSize.empty())
+        glfwWaitEventsTimeout(kMinimisedWait);
+    else
+        drawFrame(window);
+
     bool goOn = true;
-    while (goOn) {
-        glfwPollEvents();
-        const double now = glfwGetTime();
-        const double deltaT = now - lastTime;
-        lastTime = now;
-        totalTime += deltaT;
+    if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS) {
+        goOn = false;
+    } else if (glfwWindowShouldClose(window)) {
+        goOn = false;
+    }
+    checkGlError("General GL Error Checking");
+    return goOn;
+}
 
-        update(deltaT);
-        // Minimised: no framebuffer to draw into, but the show and its music go on.
-        if (framebufferSize.empty())
-            glfwWaitEventsTimeout(kMinimisedWait);
-        else
-            drawFrame(window);
-
-        if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS) {
-            goOn = false;
-        } else if (glfwWindowShouldClose(window)) {
-            goOn = false;
-        }
-        checkGlError("General GL Error Checking");
+void runFrameLoop() {
+    // The clock starts after start-up so loading time never becomes one huge first frame.
+    FrameLoop loop;
+    while (loop.step()) {
     }
 }
 

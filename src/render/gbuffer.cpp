@@ -35,8 +35,8 @@ void setSampling(GLint filter, GLint wrap) {
 GlTexture createTarget(const TargetFormat& target, PixelSize size) {
     GlTexture texture = GlTexture::create();
     glBindTexture(GL_TEXTURE_2D, texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, target.internalFormat, size.width, size.height, 0,
-                 target.format, target.type, nullptr);
+    glTexImage2D(GL_TEXTURE_2D, 0, target.internalFormat, size.width, size.height, 0, target.format,
+                 target.type, nullptr);
     setSampling(GL_NEAREST, GL_CLAMP_TO_EDGE);
     glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, target.attachment, GL_TEXTURE_2D, texture, 0);
     return texture;

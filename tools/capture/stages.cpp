@@ -76,8 +76,9 @@ std::vector<float> read2D(GLuint texture, GLenum format, int components) {
 
 RgbImage readAlbedo() {
     const rtr::PixelSize size = rtr::renderSize;
-    RgbImage image{size.width, size.height,
-                   std::vector<unsigned char>(static_cast<std::size_t>(size.width) * size.height * 3)};
+    RgbImage image{
+        size.width, size.height,
+        std::vector<unsigned char>(static_cast<std::size_t>(size.width) * size.height * 3)};
     glBindTexture(GL_TEXTURE_2D, rtr::gBuffer->albedoTexture);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, image.rgb.data());
@@ -124,8 +125,7 @@ void readTargets(FrameAnatomy& anatomy) {
          greyImage(read2D(rtr::occlusionBlur->blurredTexture, GL_RED, 1), w, h)},
         {"7_hdr_light.png", "HDR light, log luminance", 4,
          falseColourImage(hdr, w, h, anatomy.hdrRange)},
-        {"8_final.png", "final frame", 5,
-         {w, h, rtr::readFrameRgb()}},
+        {"8_final.png", "final frame", 5, {w, h, rtr::readFrameRgb()}},
     };
 }
 
@@ -142,8 +142,8 @@ std::string format(const char* pattern, double value) {
 }
 
 bool labelHdrImage(const std::string& path, LuminanceRange range, std::string& error) {
-    const std::string text = "luminance, log scale: " + format("%.2g", range.low) + " to " +
-                             format("%.3g", range.high);
+    const std::string text =
+        "luminance, log scale: " + format("%.2g", range.low) + " to " + format("%.3g", range.high);
     std::vector<std::string> arguments = {"convert", path};
     for (const std::string& a : fontArguments()) arguments.push_back(a);
     for (const char* a : {"-pointsize", "18", "-fill", "white", "-undercolor", "#000000a0",
@@ -184,8 +184,7 @@ bool writeSheet(const FrameAnatomy& anatomy, double showTime, const std::string&
                 std::string& error) {
     std::vector<std::string> arguments = {"montage"};
     for (const std::string& a : fontArguments()) arguments.push_back(a);
-    for (const char* a : {"-fill", "white", "-background", "#1c1c1c"})
-        arguments.push_back(a);
+    for (const char* a : {"-fill", "white", "-background", "#1c1c1c"}) arguments.push_back(a);
     for (std::size_t i = 0; i < anatomy.images.size(); ++i) {
         const StageImage& image = anatomy.images[i];
         arguments.push_back("-label");
@@ -195,8 +194,7 @@ bool writeSheet(const FrameAnatomy& anatomy, double showTime, const std::string&
         arguments.push_back(directory + "/" + image.file);
     }
     // One point size for labels and title; montage draws the title at about twice the size.
-    for (const char* a : {"-tile", "4x2", "-geometry", "400x300+6+6", "-pointsize", "14",
-                          "-title"})
+    for (const char* a : {"-tile", "4x2", "-geometry", "400x300+6+6", "-pointsize", "14", "-title"})
         arguments.push_back(a);
     arguments.push_back(sheetTitle(anatomy, showTime));
     arguments.push_back(directory + "/sheet.png");
