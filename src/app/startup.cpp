@@ -343,8 +343,10 @@ PixelSize renderSizeFor(PixelSize framebuffer) {
     return PixelSize{windowWidth, windowHeight};
 }
 
-void startDemo(bool windowedMode) {
+void startDemo(bool windowedMode, PixelSize frameSize) {
     useDemoWindowSettings(windowedMode);
+    windowWidth = frameSize.width;
+    windowHeight = frameSize.height;
     startUp();
 }
 

@@ -19,7 +19,9 @@ PixelSize renderSizeFor(PixelSize framebuffer);
 int readDemoArguments(int argc, char** argv);
 
 // How every program that plays the show begins: the demo's display settings, then startUp().
-void startDemo(bool windowed);
+// The tools may ask for frames of another size: the window opens at it, and frames are
+// rendered at it.
+void startDemo(bool windowed, PixelSize frameSize = kShowFrameSize);
 
 // Releases the program-wide objects again; the window goes last so every GL deletion still
 // has its context.
