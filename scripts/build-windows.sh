@@ -128,7 +128,9 @@ cross_build() {
             { tail -n 30 "$cache/cross-configure.log" >&2; return 1; }
         echo "$LUMAVEX_WINDOWS_PREFIX" >"$build/prefix"
     fi
-    nice cmake --build "$build" -j"$(nproc)" --target lumavex lumavex_fullscreen lumavex_capture
+    # The benchmark is not packaged, but building it keeps its sources compiling for Windows.
+    nice cmake --build "$build" -j"$(nproc)" --target lumavex lumavex_fullscreen lumavex_capture \
+        lumavex_benchmark
 }
 
 # Fails when a program imports a DLL that Windows does not ship: the package has no others.
@@ -174,7 +176,7 @@ package() {
     cp -r "$root/Shader" "$stage/Shader"
     cp -r "$root/Models" "$stage/Models"
     collect_licences "$stage/licences"
-    cp "$root/scripts/windows/package-readme.txt" "$stage/README.txt"
+    sed 's/$/\r/' "$root/scripts/windows/package-readme.txt" >"$stage/README.txt"
     (cd "$root/dist" && rm -f "$name.zip" && zip -q -r -X "$name.zip" "$name")
     rm -rf "$stage"
 }

@@ -57,7 +57,8 @@ start_private_xvfb || { echo "FAIL starting Xvfb"; failed=$((failed + 1)); finis
 
 cache="${LUMAVEX_WINDOWS_CACHE:-/var/cache/lumavex-windows}"
 [ -w "$cache" ] || cache="${XDG_CACHE_HOME:-$HOME/.cache}/lumavex-windows"
-export WINEPREFIX="$cache/wine-$(wine --version | tr -c 'a-zA-Z0-9.\n' _)"
+# wine complains on standard error that the 32-bit half is missing: only 64-bit programs run.
+export WINEPREFIX="$cache/wine-$(wine --version 2>/dev/null | tr -c 'a-zA-Z0-9.\n' _)"
 export WINEDEBUG=-all
 # No Mono or Gecko installer dialogs: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree=;mshtml="
