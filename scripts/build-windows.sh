@@ -184,7 +184,12 @@ package() {
 install_packages
 ensure_source_entries
 cache=$(cache_root)
+# One build at a time per cache: another one (a second clone's CI, say) waits here.
+exec 9>"$cache/build.lock"
+flock -w 1800 9 || log "another build still holds $cache/build.lock; going on"
 LUMAVEX_ROOT="$root"
+# shellcheck source=windows/sources.sh
+. "$root/scripts/windows/sources.sh"
 # shellcheck source=windows/deps.sh
 . "$root/scripts/windows/deps.sh"
 # shellcheck source=windows/imports.sh

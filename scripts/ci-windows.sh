@@ -18,6 +18,13 @@ work="$(mktemp -d /tmp/lumavex-ci-windows.XXXXXX)"
 
 say() { echo "ci-windows: $*" >&2; }
 
+cleanup() {
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
+    [ -n "${LUMAVEX_XVFB_PID:-}" ] && kill "$LUMAVEX_XVFB_PID" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
 finish() {
     echo "Windows stage took $((SECONDS - started)) s"
     echo "$passed passed, $failed failed"
@@ -39,6 +46,14 @@ check() {  # name command...
 
 # Xvfb, xdotool and the Python imaging module the checks use; CI's Linux suites have them.
 "$root/scripts/setup.sh" >/dev/null
+
+cache="${LUMAVEX_WINDOWS_CACHE:-/var/cache/lumavex-windows}"
+mkdir -p "$cache" 2>/dev/null
+[ -w "$cache" ] || cache="${XDG_CACHE_HOME:-$HOME/.cache}/lumavex-windows"
+mkdir -p "$cache"
+# The Wine prefix is shared: one stage at a time (its cleanup ends the prefix's wineserver).
+exec 8>"$cache/ci.lock"
+flock -w 1800 8 || say "another Windows stage still holds $cache/ci.lock; going on"
 if ! bash "$root/scripts/build-windows.sh"; then
     echo "FAIL building the Windows package"
     failed=$((failed + 1))
@@ -55,8 +70,6 @@ fi
 . "$root/scripts/xvfb.sh"
 start_private_xvfb || { echo "FAIL starting Xvfb"; failed=$((failed + 1)); finish; }
 
-cache="${LUMAVEX_WINDOWS_CACHE:-/var/cache/lumavex-windows}"
-[ -w "$cache" ] || cache="${XDG_CACHE_HOME:-$HOME/.cache}/lumavex-windows"
 # wine complains on standard error that the 32-bit half is missing: only 64-bit programs run.
 export WINEPREFIX="$cache/wine-$(wine --version 2>/dev/null | tr -c 'a-zA-Z0-9.\n' _)"
 export WINEDEBUG=-all
@@ -64,11 +77,6 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 # Wine's default audio (WASAPI) has no device here; the dummy driver still plays the music.
 export SDL_AUDIODRIVER=dummy
-cleanup() {
-    wineserver -k 2>/dev/null
-    kill "$LUMAVEX_XVFB_PID" 2>/dev/null
-    rm -rf "$work"
-}
 trap cleanup EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     say "creating the Wine prefix $WINEPREFIX"

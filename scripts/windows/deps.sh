@@ -1,45 +1,12 @@
-# Sourced by build-windows.sh: fetches the dependencies' Debian source packages and cross-builds
-# them as static libraries into one prefix. Functions only; the caller sets:
+# Sourced by build-windows.sh: cross-builds the dependencies as static libraries into one
+# prefix, from the Debian source packages that sources.sh fetches. Functions only; the caller
+# sets:
 #   LUMAVEX_ROOT            the repository
 #   LUMAVEX_WINDOWS_PREFIX  where the libraries and headers go
-#   WIN_SOURCES             where the source packages are unpacked (shared between prefixes)
 #   WIN_WORK                scratch build trees
+# The prefix's cache key covers this file: a change here builds the libraries anew.
 
 WIN_TOOLCHAIN="$LUMAVEX_ROOT/cmake/windows/mingw-w64-x86_64.cmake"
-
-# The Debian source packages, in build order. Every library is built from these; only the
-# utf8cpp and stb headers come from binary packages (Assimp includes them, Debian strips them
-# from its source).
-WIN_SOURCE_PACKAGES=(zlib libpng1.6 glfw3 glew libsdl2 libsdl2-mixer assimp freeimage glm cli11)
-
-# Every version of a source package the archive lists, newest first.
-source_versions() {
-    apt-cache showsrc --only-source "$1" 2>/dev/null | awk '/^Version:/ {print $2}' | sort -Vru
-}
-
-# Unpacks a source package (with Debian's patches applied) under WIN_SOURCES/NAME and prints the
-# directory. The newest listed version is tried first; the security archive serves binaries
-# only, so its source versions fail to download and an older one from the main archive is used.
-fetch_source() {
-    local name=$1 dir="$WIN_SOURCES/$1" version
-    if [ -f "$dir/.unpacked" ]; then
-        cat "$dir/.unpacked"
-        return 0
-    fi
-    rm -rf "$dir"
-    mkdir -p "$dir"
-    for version in $(source_versions "$name"); do
-        if (cd "$dir" && apt-get source -q "$name=$version" >"$dir/.log" 2>&1); then
-            find "$dir" -mindepth 1 -maxdepth 1 -type d | head -n 1 >"$dir/.unpacked"
-            cat "$dir/.unpacked"
-            return 0
-        fi
-        find "$dir" -mindepth 1 -maxdepth 1 ! -name .log -exec rm -rf {} +
-    done
-    echo "cannot fetch the source package $name; apt-get said:" >&2
-    cat "$dir/.log" >&2
-    return 1
-}
 
 # Configures, builds and installs one CMake project into the prefix, statically.
 cmake_install() {
