@@ -15,6 +15,7 @@
 #include "render/gbuffer.h"
 #include "render/render_passes.h"
 #include "scene/point_light.h"
+#include "scene/scene_layout.h"
 #include "scene/scene_geometry.h"
 #include "scene/scene_geometry_tess.h"
 #include "scene/texture.h"
@@ -355,7 +356,7 @@ TEST_F(RenderScene, TessellationSwitchControlsTheDisplacement) {
     for (size_t i = 0; i < raised.size(); i += 97) {
         if (!raised[i].covered || !flat[i].covered)
             continue;
-        ASSERT_NEAR(raised[i].world.y, 0.165f, 0.002f);
+        ASSERT_NEAR(raised[i].world.y, scene::layout::wallDisplacementScale, 0.002f);
         ASSERT_NEAR(flat[i].world.y, 0.0f, 0.002f);
         ++checked;
     }
