@@ -407,7 +407,7 @@ void renderFinalPass() {
     glUniform1f(hdr.exposure, RenderSettings.exposure);
     glUniform1f(hdr.gamma, RenderSettings.gamma);
     hdrQuad->draw();
-    framePresenter->present();
+    framePresenter->present(*hdrQuad);
 }
 
 void resizeRenderTargets(PixelSize size) {
