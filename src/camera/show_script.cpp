@@ -3,7 +3,6 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include <cmath>
-#include <sstream>
 
 #include "app/globals.h"
 #include "scene/scene_layout.h"
@@ -144,16 +143,6 @@ std::optional<IloPose> iloTourOfTheRoom(double t) {
         return IloPose{vec(-1.8, 0.3, -1.9 + 3.0 * u), 0.0f};
     }
     return std::nullopt;
-}
-
-std::string switchMessage(const char* feature, bool on) {
-    return std::string(feature) + (on ? ": activated" : ": deactivated");
-}
-
-std::string gammaMessage(float gamma) {
-    std::ostringstream text;
-    text << "gamma = " << gamma;
-    return text.str();
 }
 
 }  // namespace
@@ -299,42 +288,6 @@ IloPartMatrices iloPartMatrices(const IloPose& pose, double t) {
     parts.armRight = glm::translate(glm::translate(armSpace, rightArm), hover);
     parts.core = glm::translate(base, hover);
     return parts;
-}
-
-std::string applySettingsKey(int key, RenderSettingsRecord& settings) {
-    switch (key) {
-        case 72:
-            settings.hdr = !settings.hdr;
-            return switchMessage("HDR", settings.hdr);
-        case 79:
-            settings.ssao = !settings.ssao;
-            return switchMessage("SSAO", settings.ssao);
-        case 69:
-            settings.gamma += 0.1f;
-            return gammaMessage(settings.gamma);
-        case 82:
-            settings.gamma -= 0.1f;
-            return gammaMessage(settings.gamma);
-        case 77:
-            settings.debug = !settings.debug;
-            return switchMessage("Debug", settings.debug);
-        default:
-            return std::string();
-    }
-}
-
-void SettingsKeyLatches::poll(const KeyQuery& isPressed, const Action& fire) {
-    std::size_t slot = 0;
-    for (int key : settingsKeys) {
-        if (isPressed(key)) {
-            latched[slot] = true;
-        }
-        if (!isPressed(key) && latched[slot]) {
-            fire(key);
-            latched[slot] = false;
-        }
-        ++slot;
-    }
 }
 
 }  // namespace rtr::show
