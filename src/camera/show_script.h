@@ -9,12 +9,7 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <vector>
-
-namespace rtr {
-struct RenderSettingsRecord;
-}
 
 namespace rtr::show {
 
