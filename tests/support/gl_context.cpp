@@ -52,6 +52,35 @@ std::vector<GLenum> drainGlErrors() {
     return errors;
 }
 
+OffscreenTarget::OffscreenTarget(int size, GLenum internalFormat, GLenum format, GLenum type) {
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(internalFormat), size, size, 0, format, type,
+                 nullptr);
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+    glViewport(0, 0, size, size);
+}
+
+OffscreenTarget::~OffscreenTarget() {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glDeleteFramebuffers(1, &framebuffer);
+    glDeleteTextures(1, &texture);
+}
+
+GLuint primitivesGeneratedBy(const std::function<void()>& draw) {
+    GLuint query = 0;
+    glGenQueries(1, &query);
+    glBeginQuery(GL_PRIMITIVES_GENERATED, query);
+    draw();
+    glEndQuery(GL_PRIMITIVES_GENERATED);
+    GLuint primitives = 0;
+    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &primitives);
+    glDeleteQueries(1, &query);
+    return primitives;
+}
+
 namespace {
 
 GLuint compileStage(GLenum type, const char* source) {

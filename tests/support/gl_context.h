@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
+#include <functional>
 #include <vector>
 
 namespace testsupport {
@@ -20,6 +21,23 @@ class GlContext {
 
     GLFWwindow* window = nullptr;
 };
+
+// A square colour texture bound, in its own framebuffer, for drawing and reading, with the
+// viewport on it: what a test draws lands there and is read back from there. Both GL objects
+// go with it.
+class OffscreenTarget {
+  public:
+    OffscreenTarget(int size, GLenum internalFormat, GLenum format, GLenum type);
+    ~OffscreenTarget();
+    OffscreenTarget(const OffscreenTarget&) = delete;
+    OffscreenTarget& operator=(const OffscreenTarget&) = delete;
+
+    GLuint texture = 0;
+    GLuint framebuffer = 0;
+};
+
+// The primitives the GL generated while `draw` ran.
+GLuint primitivesGeneratedBy(const std::function<void()>& draw);
 
 // Clears and returns every pending GL error, oldest first.
 std::vector<GLenum> drainGlErrors();
