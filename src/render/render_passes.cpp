@@ -421,13 +421,21 @@ void resizeRenderTargets(PixelSize size) {
     glViewport(0, 0, size.width, size.height);
 }
 
+const std::array<RenderStage, 6> renderStages = {{
+    {"shadow", renderShadowPass, "light 0 and the casters", "the shadow cube map"},
+    {"camera", updateCameraMatrices, "the camera, the render size", "projection, frustumPlanes"},
+    {"geometry", renderGeometryPass, "models, textures, frustumPlanes",
+     "G-buffer position, normal, albedo, depth-stencil; clears the HDR colour"},
+    {"ssao", renderSsaoPass, "G-buffer position and normal",
+     "the SSAO texture and its blurred copy (OcclusionBlur)"},
+    {"lights", renderLightPass, "G-buffer, blurred SSAO, shadow cube map",
+     "HDR colour (additive), stencil"},
+    {"final", renderFinalPass, "HDR colour",
+     "the window (through the FramePresenter when it must scale)"},
+}};
+
 void render() {
-    renderShadowPass();
-    updateCameraMatrices();
-    renderGeometryPass();
-    renderSsaoPass();
-    renderLightPass();
-    renderFinalPass();
+    for (const RenderStage& stage : renderStages) stage.run();
 }
 
 }  // namespace rtr
