@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <thread>
 
+#include "gpu/shader_program.h"
+
 namespace testsupport {
 
 bool initGlfw() {
@@ -81,52 +83,15 @@ GLuint primitivesGeneratedBy(const std::function<void()>& draw) {
     return primitives;
 }
 
-namespace {
-
-GLuint compileStage(GLenum type, const char* source) {
-    GLuint shader = glCreateShader(type);
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    GLint ok = 0;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[4096];
-        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-        std::fprintf(stderr, "test shader failed: %s\n", log);
-        std::abort();
-    }
-    return shader;
-}
-
-}  // namespace
-
 GLuint buildProgram(const char* vertexSource, const char* fragmentSource,
                     const char* geometrySource) {
-    GLuint program = glCreateProgram();
-    GLuint vs = compileStage(GL_VERTEX_SHADER, vertexSource);
-    GLuint fs = compileStage(GL_FRAGMENT_SHADER, fragmentSource);
-    glAttachShader(program, vs);
-    glAttachShader(program, fs);
-    GLuint gs = 0;
-    if (geometrySource) {
-        gs = compileStage(GL_GEOMETRY_SHADER, geometrySource);
-        glAttachShader(program, gs);
-    }
-    glLinkProgram(program);
-    GLint ok = 0;
-    glGetProgramiv(program, GL_LINK_STATUS, &ok);
-    if (!ok) {
-        char log[4096];
-        glGetProgramInfoLog(program, sizeof log, nullptr, log);
-        std::fprintf(stderr, "test program failed to link: %s\n", log);
-        std::abort();
-    }
-    glDeleteShader(vs);
-    glDeleteShader(fs);
-    if (gs) {
-        glDeleteShader(gs);
-    }
-    return program;
+    rtr::ShaderProgram program;
+    program.addShaderSource(GL_VERTEX_SHADER, vertexSource, "test vertex stage");
+    program.addShaderSource(GL_FRAGMENT_SHADER, fragmentSource, "test fragment stage");
+    if (geometrySource)
+        program.addShaderSource(GL_GEOMETRY_SHADER, geometrySource, "test geometry stage");
+    program.link();
+    return program.program.release();
 }
 
 }  // namespace testsupport

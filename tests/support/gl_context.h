@@ -42,8 +42,8 @@ GLuint primitivesGeneratedBy(const std::function<void()>& draw);
 // Clears and returns every pending GL error, oldest first.
 std::vector<GLenum> drainGlErrors();
 
-// Builds a program from inline sources (vertex, fragment, optional geometry); aborts the test
-// binary on failure since every caller relies on a working program.
+// Builds a program from inline sources (vertex, fragment, optional geometry) the way the
+// program builds its own; a failure ends the test binary, since every caller relies on it.
 GLuint buildProgram(const char* vertexSource, const char* fragmentSource,
                     const char* geometrySource = nullptr);
 
