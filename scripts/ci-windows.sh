@@ -77,12 +77,15 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 # Wine's default audio (WASAPI) has no device here; the dummy driver still plays the music.
 export SDL_AUDIODRIVER=dummy
+# start_private_xvfb set its own exit trap; ours stops that Xvfb too.
 trap cleanup EXIT
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# A prefix is used only once wineboot finished it; a half-made one is made again.
+if [ ! -f "$WINEPREFIX/.lumavex-ready" ]; then
     say "creating the Wine prefix $WINEPREFIX"
+    rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    timeout 300 wineboot -i >/dev/null 2>&1 </dev/null
-    wineserver -w
+    timeout 300 wineboot -i >/dev/null 2>&1 </dev/null &&
+        timeout 120 wineserver -w && touch "$WINEPREFIX/.lumavex-ready"
 fi
 
 unzip -q "$root/dist/lumavex-windows-x64.zip" -d "$work"
