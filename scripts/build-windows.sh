@@ -51,17 +51,21 @@ install_packages() {
     apt_run install -y -q --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# apt-get source needs deb-src entries. They mirror the machine's Debian entries
-# (debian.sources, the deb822 file Debian 12 ships) with the type changed.
+# apt-get source needs deb-src entries. They mirror the machine's Debian entries with the type
+# changed: debian.sources, the deb822 file Debian 12 ships, or else the one-line sources.list.
 ensure_source_entries() {
     if apt-cache showsrc --only-source zlib 2>/dev/null | grep -q '^Version:'; then
         return 0
     fi
-    local list=/etc/apt/sources.list.d/lumavex-deb-src.sources
-    if [ ! -f "$list" ]; then
-        log "adding deb-src entries in $list"
-        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
-            $sudo tee "$list" >/dev/null
+    local deb822=/etc/apt/sources.list.d/debian.sources
+    if [ -f "$deb822" ]; then
+        log "adding deb-src entries in /etc/apt/sources.list.d/lumavex-deb-src.sources"
+        sed 's/^Types: deb$/Types: deb-src/' "$deb822" |
+            $sudo tee /etc/apt/sources.list.d/lumavex-deb-src.sources >/dev/null
+    else
+        log "adding deb-src entries in /etc/apt/sources.list.d/lumavex-deb-src.list"
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list |
+            $sudo tee /etc/apt/sources.list.d/lumavex-deb-src.list >/dev/null
     fi
     apt_run update -q >/dev/null
 }
