@@ -14,6 +14,8 @@
 # Models/ is generated data: it comes from the native build (build/), which is configured and
 # asked for its scene data when needed.
 set -euo pipefail
+# With pipefail, a reader that stops early (head, grep -q) can fail a pipeline at random when
+# the writer is still writing: pipelines here read their input to the end.
 root="$(cd "$(dirname "$0")/.." && pwd)"
 started=$SECONDS
 
@@ -42,7 +44,7 @@ packages=(
 install_packages() {
     local missing=() p
     for p in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+        [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] ||
             missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -54,7 +56,7 @@ install_packages() {
 # apt-get source needs deb-src entries. They mirror the machine's Debian entries with the type
 # changed: debian.sources, the deb822 file Debian 12 ships, or else the one-line sources.list.
 ensure_source_entries() {
-    if apt-cache showsrc --only-source zlib 2>/dev/null | grep -q '^Version:'; then
+    if [ -n "$(source_versions zlib)" ]; then
         return 0
     fi
     local deb822=/etc/apt/sources.list.d/debian.sources
@@ -88,7 +90,7 @@ prefix_key() {
         for name in "${WIN_SOURCE_PACKAGES[@]}"; do
             echo "$name $(source_versions "$name" | tr '\n' ' ')"
         done
-        x86_64-w64-mingw32-g++-posix --version | head -n 1
+        x86_64-w64-mingw32-g++-posix --version | sed -n 1p
         dpkg-query -W -f='${Version}\n' libutfcpp-dev libstb-dev
         cd "$root" && find scripts/windows/deps.sh cmake/windows/mingw-w64-x86_64.cmake \
             cmake/windows/freeimage third_party/devil -type f |
@@ -185,6 +187,8 @@ package() {
     rm -rf "$stage"
 }
 
+# shellcheck source=windows/sources.sh
+. "$root/scripts/windows/sources.sh"
 install_packages
 ensure_source_entries
 cache=$(cache_root)
@@ -192,8 +196,6 @@ cache=$(cache_root)
 exec 9>"$cache/build.lock"
 flock -w 1800 9 || log "another build still holds $cache/build.lock; going on"
 LUMAVEX_ROOT="$root"
-# shellcheck source=windows/sources.sh
-. "$root/scripts/windows/sources.sh"
 # shellcheck source=windows/deps.sh
 . "$root/scripts/windows/deps.sh"
 # shellcheck source=windows/imports.sh

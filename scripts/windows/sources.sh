@@ -31,7 +31,7 @@ download_source() {  # name dir
 # version is fetched anew. Lists that no longer match the archive are refreshed once.
 fetch_source() {
     local name=$1 dir
-    dir="$WIN_SOURCES/$name/$(source_versions "$name" | head -n 1 | tr ':~' '__')"
+    dir="$WIN_SOURCES/$name/$(source_versions "$name" | sed -n 1p | tr ':~' '__')"
     if [ ! -f "$dir/.unpacked" ]; then
         rm -rf "$dir"
         mkdir -p "$dir"
@@ -44,7 +44,7 @@ fetch_source() {
                 return 1
             }
         fi
-        find "$dir" -mindepth 1 -maxdepth 1 -type d | head -n 1 >"$dir/.unpacked"
+        find "$dir" -mindepth 1 -maxdepth 1 -type d | sed -n 1p >"$dir/.unpacked"
     fi
     cat "$dir/.unpacked"
 }
