@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 #include <termios.h>
@@ -30,15 +31,32 @@ void waitForKey() {
     }
 }
 
+bool pauseEnabled = false;
+
 }  // namespace
 
+void enableConsolePause() {
+    pauseEnabled = true;
+}
+
 void consolePause() {
-    if (!isatty(STDIN_FILENO)) {
+    if (!pauseEnabled || !isatty(STDIN_FILENO)) {
         return;
     }
     std::cout << "Press any key to continue . . ." << std::flush;
     waitForKey();
     std::cout << std::endl;
+}
+
+std::string workingDirectoryLine() {
+    std::error_code error;
+    return "  working directory: " + std::filesystem::current_path(error).string();
+}
+
+std::string startFolderHint() {
+    return workingDirectoryLine() +
+           "\n  Shader/ and Models/ must sit beside the directory the program is started from "
+           "(it reads ../Shader/ and ../Models/); start it from build/, for example.";
 }
 
 void exitWithStatusMinusOne() {

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <optional>
@@ -23,6 +22,7 @@
 #include "common/show_runner.h"
 #include "app/startup.h"
 #include "common/command_line.h"
+#include "common/output_file.h"
 #include "common/progress.h"
 #include "plot.h"
 #include "calibration.h"
@@ -139,35 +139,42 @@ bool drawChart(const std::string& path, const std::vector<tools::TimelineSample>
     std::string reason;
     if (!tools::plotStageTimeline(path, {kNames.begin(), kNames.begin() + kStages.size()},
                                   timeline, reason)) {
-        std::cerr << "lumavex_benchmark: no chart: " << reason
-                  << " (install gnuplot with apt-get install gnuplot-nox)" << std::endl;
+        std::cerr << "lumavex_benchmark: " << reason << std::endl;
         return false;
     }
     std::cout << "Chart written to " << path << std::endl;
     return true;
 }
 
-}  // namespace
+bool writeCsv(const std::string& path, const std::string& text) {
+    std::string reason;
+    if (tools::writeFile(path, text, reason))
+        return true;
+    std::cerr << "lumavex_benchmark: " << reason << std::endl;
+    return false;
+}
 
-int main(int argc, char** argv) {
-    Options options;
-    if (std::optional<int> status = parseOptions(argc, argv, options))
-        return *status;
-    rtr::startDemo(true);
-    glfwSwapInterval(0);
+// A missing or read-only folder is found before the run, not after a minute of measuring.
+bool outputsWritable(const Options& options) {
+    std::string reason;
+    for (const std::string& path : {options.csvPath, options.plotPath}) {
+        if (!path.empty() && !tools::checkWritable(path, reason)) {
+            std::cerr << "lumavex_benchmark: " << reason << std::endl;
+            return false;
+        }
+    }
+    return true;
+}
 
+// Steps the show to each moment and measures it there; the summaries go to standard output
+// and, as CSV rows, to `csv`.
+std::vector<tools::TimelineSample> measureMoments(const Options& options, std::ostream& csv) {
     auto calibration = std::make_unique<FullScreenPassCalibration>();
     std::array<GLuint, 6> queries{};
     glGenQueries(static_cast<GLsizei>(queries.size()), queries.data());
-    std::ofstream csv(options.csvPath);
-    csv << "time_s,stage,min_ms,median_ms,max_ms\n";
-    std::cout << "stage times in ms as min/median/max over " << options.frames << " frames"
-              << std::endl;
-
     rtr::ShowRunner runner(1.0 / 30.0);
     Samples all;
     std::vector<tools::TimelineSample> timeline;
-    std::sort(options.moments.begin(), options.moments.end());
     tools::Progress progress("benchmark",
                              static_cast<long>(options.moments.size()) * options.frames);
     long measured = 0;
@@ -191,8 +198,28 @@ int main(int argc, char** argv) {
     std::cout << "all moments:" << std::endl;
     report(-1, all, csv);
     calibration->report(-1, summarise(all[6]).median, true, std::cout, csv);
-    calibration.reset();
     glDeleteQueries(static_cast<GLsizei>(queries.size()), queries.data());
+    return timeline;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (std::optional<int> status = parseOptions(argc, argv, options))
+        return *status;
+    if (!outputsWritable(options))
+        return 1;
+    std::sort(options.moments.begin(), options.moments.end());
+    rtr::startDemo(true);
+    glfwSwapInterval(0);
+    std::cout << "stage times in ms as min/median/max over " << options.frames << " frames"
+              << std::endl;
+    std::ostringstream csv;
+    csv << "time_s,stage,min_ms,median_ms,max_ms\n";
+    const std::vector<tools::TimelineSample> timeline = measureMoments(options, csv);
     rtr::shutDown();
-    return options.plotPath.empty() || drawChart(options.plotPath, timeline) ? 0 : 1;
+    const bool csvWritten = writeCsv(options.csvPath, csv.str());
+    const bool chartDrawn = options.plotPath.empty() || drawChart(options.plotPath, timeline);
+    return csvWritten && chartDrawn ? 0 : 1;
 }

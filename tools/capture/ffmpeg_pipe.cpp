@@ -1,19 +1,18 @@
 #include "ffmpeg_pipe.h"
 
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
-extern char** environ;
+#include "common/run_program.h"
 
 namespace tools {
 
 ChildPipe::~ChildPipe() {
-    finish();
+    stop();
 }
 
 bool ChildPipe::start(const std::vector<std::string>& arguments, std::string& error) {
@@ -22,23 +21,17 @@ bool ChildPipe::start(const std::vector<std::string>& arguments, std::string& er
         error = std::strerror(errno);
         return false;
     }
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    // dup2 clears close-on-exec on the copy: the child keeps only the read end, as stdin.
-    posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);
-    const int failed = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    ChildStreams streams;
+    streams.input = ends[0];
+    streams.ownProcessGroup = true;
+    child = startProgram(arguments, streams, error);
     close(ends[0]);
-    if (failed != 0) {
+    if (child < 0) {
         close(ends[1]);
-        child = -1;
-        error = std::strerror(failed);
         return false;
     }
     input = ends[1];
+    name = arguments[0];
     return true;
 }
 
@@ -55,18 +48,31 @@ bool ChildPipe::write(const unsigned char* data, std::size_t size) {
     return input >= 0;
 }
 
-int ChildPipe::finish() {
-    if (input >= 0) {
+void ChildPipe::closeInput() {
+    if (input >= 0)
         close(input);
-        input = -1;
+    input = -1;
+}
+
+bool ChildPipe::finish(std::string& error) {
+    closeInput();
+    if (child < 0) {
+        error = "it was not running";
+        return false;
     }
-    if (child < 0)
-        return -1;
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    const bool exited = waitForProgram(child, name, error);
     child = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return exited;
+}
+
+void ChildPipe::stop() {
+    closeInput();
+    if (child < 0)
+        return;
+    kill(child, SIGTERM);
+    std::string ignored;
+    waitForProgram(child, name, ignored);
+    child = -1;
 }
 
 }  // namespace tools

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/globals.h"
+#include "common/output_file.h"
 #include "common/show_runner.h"
 #include "common/run_program.h"
 #include "render/gbuffer.h"
@@ -137,6 +138,15 @@ std::string format(const char* pattern, double value) {
     return text;
 }
 
+// ImageMagick writes the picture to its standard output ("png:-"); it reaches `path` only
+// complete.
+bool writeImageMagickOutput(std::vector<std::string> arguments, const std::string& path,
+                            std::string& error) {
+    arguments.push_back("png:-");
+    std::string png;
+    return runProgramForOutput(arguments, png, error) && writeFile(path, png, error);
+}
+
 bool labelHdrImage(const std::string& path, LuminanceRange range, std::string& error) {
     const std::string text = "luminance, log scale: " + format("%.2g", range.low) + " to " +
                              format("%.3g", range.high);
@@ -146,8 +156,7 @@ bool labelHdrImage(const std::string& path, LuminanceRange range, std::string& e
                           "-gravity", "SouthWest", "-annotate", "+10+30"})
         arguments.push_back(a);
     arguments.push_back(text);
-    arguments.push_back(path);
-    return runProgram(arguments, error);
+    return writeImageMagickOutput(arguments, path, error);
 }
 
 bool labelShadowCross(const std::string& path, int faceSize, std::string& error) {
@@ -164,8 +173,7 @@ bool labelShadowCross(const std::string& path, int faceSize, std::string& error)
         arguments.push_back("+" + std::to_string(x) + "+" + std::to_string(y));
         arguments.push_back(face[0]);
     }
-    arguments.push_back(path);
-    return runProgram(arguments, error);
+    return writeImageMagickOutput(arguments, path, error);
 }
 
 // Every stage but the camera's has a picture and its time under it; the title has the rest.
@@ -195,8 +203,7 @@ bool writeSheet(const FrameAnatomy& anatomy, double showTime, const std::string&
                           "-title"})
         arguments.push_back(a);
     arguments.push_back(sheetTitle(anatomy, showTime));
-    arguments.push_back(directory + "/sheet.png");
-    return runProgram(arguments, error);
+    return writeImageMagickOutput(arguments, directory + "/sheet.png", error);
 }
 
 }  // namespace
@@ -221,10 +228,8 @@ bool writeAnatomy(const FrameAnatomy& anatomy, double showTime, const std::strin
     }
     for (const StageImage& image : anatomy.images) {
         const std::string path = directory + "/" + image.file;
-        if (!rtr::writePngRgb(path, image.image.width, image.image.height, image.image.rgb)) {
-            error = "cannot write " + path;
+        if (!writePngRgb(path, image.image.width, image.image.height, image.image.rgb, error))
             return false;
-        }
     }
     return labelShadowCross(directory + "/1_shadow_cube.png", rtr::shadowMapSize / 2, error) &&
            labelHdrImage(directory + "/7_hdr_light.png", anatomy.hdrRange, error) &&

@@ -28,8 +28,4 @@ class ShowRunner {
 // The window's back buffer as tightly packed RGB rows, bottom row first.
 std::vector<unsigned char> readBackBufferRgb(int width, int height);
 
-// Writes RGB rows (bottom row first) as a PNG; false when the file cannot be written.
-bool writePngRgb(const std::string& path, int width, int height,
-                 const std::vector<unsigned char>& rgb);
-
 }  // namespace rtr
