@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -259,6 +260,14 @@ class UnwritableFolder {
     bool locked = false;
 };
 
+// A run that could not write its file: status 1, no success line, the file and the cause named.
+void expectWriteFailure(const Outcome& run, const std::string& successLine,
+                        const std::string& failureLine) {
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out.find(successLine), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find(failureLine), std::string::npos) << run.err;
+}
+
 const char* const kNeedsRoot = "a full file system needs root to mount a small tmpfs";
 
 TEST(BadInput, CaptureIntoAReadOnlyOrFullFolderFailsAndLeavesNoImage) {
@@ -267,20 +276,15 @@ TEST(BadInput, CaptureIntoAReadOnlyOrFullFolderFailsAndLeavesNoImage) {
     UnwritableFolder readOnly(box.runDir() / "read-only", UnwritableFolder::readOnly);
     ASSERT_TRUE(readOnly.ready());
     const Outcome refused = runIn(box.runDir(), capture + "read-only");
-    EXPECT_EQ(refused.status, 1);
+    expectWriteFailure(refused, "Captured", "cannot write in read-only: ");
     EXPECT_EQ(refused.out, "");  // found before start-up
-    EXPECT_NE(refused.err.find("cannot write in read-only: "), std::string::npos) << refused.err;
     EXPECT_TRUE(readOnly.files().empty());
 
     UnwritableFolder full(box.runDir() / "full", UnwritableFolder::full);
     if (!full.ready())
         GTEST_SKIP() << kNeedsRoot;
-    const Outcome failed = runIn(box.runDir(), capture + "full");
-    EXPECT_EQ(failed.status, 1);
-    EXPECT_EQ(failed.out.find("Captured"), std::string::npos) << failed.out;
-    EXPECT_NE(failed.err.find("cannot write full/moment_000.10s.png: No space left on device"),
-              std::string::npos)
-        << failed.err;
+    expectWriteFailure(runIn(box.runDir(), capture + "full"), "Captured",
+                       "cannot write full/moment_000.10s.png: No space left on device");
     EXPECT_TRUE(full.files().empty());
 }
 
@@ -292,9 +296,8 @@ TEST(BadInput, BenchmarkFilesThatCannotBeWrittenAreNamedWithTheCause) {
     for (const std::string& csv :
          {std::string("/nonexistent/d/b.csv"), std::string("read-only/b.csv")}) {
         const Outcome refused = runIn(box.runDir(), benchmark + " --csv " + csv);
-        EXPECT_EQ(refused.status, 1) << csv;
+        expectWriteFailure(refused, "all moments", "cannot write " + csv + ": ");
         EXPECT_EQ(refused.out, "") << csv;  // found before a minute of measuring
-        EXPECT_NE(refused.err.find("cannot write " + csv + ": "), std::string::npos) << refused.err;
     }
 
     UnwritableFolder full(box.runDir() / "full", UnwritableFolder::full);
@@ -302,13 +305,9 @@ TEST(BadInput, BenchmarkFilesThatCannotBeWrittenAreNamedWithTheCause) {
         GTEST_SKIP() << kNeedsRoot;
     const Outcome failed =
         runIn(box.runDir(), benchmark + " --csv /dev/full --plot full/chart.png");
-    EXPECT_EQ(failed.status, 1);
-    EXPECT_EQ(failed.out.find("Chart written"), std::string::npos) << failed.out;
-    EXPECT_NE(failed.err.find("cannot write /dev/full: No space left on device"), std::string::npos)
-        << failed.err;
-    EXPECT_NE(failed.err.find("cannot write full/chart.png: No space left on device"),
-              std::string::npos)
-        << failed.err;
+    expectWriteFailure(failed, "Chart written", "cannot write /dev/full: No space left on device");
+    expectWriteFailure(failed, "Chart written",
+                       "cannot write full/chart.png: No space left on device");
     EXPECT_TRUE(full.files().empty());
 }
 
@@ -397,52 +396,51 @@ std::string floorWithNanPositions() {
     return floor.replace(start, end - start, nans);
 }
 
+// One kind of damage done to a sandbox, and what the capture must say about it.
+struct Damage {
+    std::function<void(const testsupport::ProgramSandbox&)> apply;
+    int status;
+    std::string out;               // a piece of standard output; empty: nothing particular
+    std::vector<std::string> err;  // pieces of standard error
+};
+
 TEST(BadInput, DamagedSceneDataIsNamedWithWhatItMeans) {
-    const std::string capture =
-        "timeout 120 " + tool("lumavex_capture") + " --no-images --until 0.1 --fps 10";
-    {
+    const std::vector<Damage> damages = {
+        {[](const auto& box) {
+             replaceLink(box.modelDir() / "floor.dae", floorWithNanPositions());
+         },
+         0,
+         "",
+         {"../Models/floor.dae: ", " vertices have coordinates that are not finite numbers"}},
+        {[](const auto& box) {
+             fs::remove(box.modelDir() / "floor_concrete.png");
+             writeBlackPng(box.modelDir() / "floor_concrete.png", 20000, 4);
+         },
+         255,
+         "DevIL Error: Could not load image, path: ../Models/floor_concrete.png\n",
+         {"floor_concrete.png is 20000 x 4 pixels; this GL takes textures up to "}},
+        {[](const auto& box) { fs::remove(box.modelDir() / "sphere18.dae"); },
+         0,
+         "",
+         {"../Models/sphere18.dae did not load: no light volumes: lights will not be drawn\n"}},
+        // timeout ends a start-up that waits on the pipe with 124, not the 255 of a refusal.
+        {[](const auto& box) {
+             fs::remove(box.shaderDir() / "hdrShader.frag");
+             mkfifo((box.shaderDir() / "hdrShader.frag").c_str(), 0600);
+         },
+         255,
+         "\nFailed to open shader file\n",
+         {"../Shader/hdrShader.frag is not a regular file"}},
+    };
+    for (const Damage& damage : damages) {
         testsupport::ProgramSandbox box;
-        replaceLink(box.modelDir() / "floor.dae", floorWithNanPositions());
-        const Outcome run = runIn(box.runDir(), capture);
-        EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_NE(run.err.find("../Models/floor.dae: "), std::string::npos) << run.err;
-        EXPECT_NE(run.err.find("not finite numbers; the model is left empty"), std::string::npos);
-        EXPECT_EQ(run.out.find("(../Models/floor.dae):"), std::string::npos) << run.out;
-    }
-    {
-        testsupport::ProgramSandbox box;
-        fs::remove(box.modelDir() / "floor_concrete.png");
-        writeBlackPng(box.modelDir() / "floor_concrete.png", 20000, 4);
-        const Outcome run = runIn(box.runDir(), capture);
-        EXPECT_EQ(run.status, 255);
-        EXPECT_NE(run.out.find("DevIL Error: Could not load image, path: "
-                               "../Models/floor_concrete.png\n"),
-                  std::string::npos)
-            << run.out;
-        EXPECT_NE(
-            run.err.find("floor_concrete.png is 20000 x 4 pixels; this GL takes textures up to "),
-            std::string::npos)
-            << run.err;
-    }
-    {
-        testsupport::ProgramSandbox box;
-        fs::remove(box.modelDir() / "sphere18.dae");
-        const Outcome run = runIn(box.runDir(), capture);
-        EXPECT_EQ(run.status, 0);
-        EXPECT_NE(run.err.find("../Models/sphere18.dae did not load: no light volumes: lights "
-                               "will not be drawn\n"),
-                  std::string::npos)
-            << run.err;
-    }
-    {
-        testsupport::ProgramSandbox box;
-        fs::remove(box.shaderDir() / "hdrShader.frag");
-        ASSERT_EQ(mkfifo((box.shaderDir() / "hdrShader.frag").c_str(), 0600), 0);
-        const Outcome run = runIn(box.runDir(), capture);
-        EXPECT_EQ(run.status, 255);  // not 124: timeout did not have to end it
-        EXPECT_NE(run.out.find("\nFailed to open shader file\n"), std::string::npos) << run.out;
-        EXPECT_NE(run.err.find("../Shader/hdrShader.frag is not a regular file"), std::string::npos)
-            << run.err;
+        damage.apply(box);
+        const Outcome run = runIn(box.runDir(), "timeout 120 " + tool("lumavex_capture") +
+                                                    " --no-images --until 0.1 --fps 10");
+        EXPECT_EQ(run.status, damage.status) << run.err;
+        EXPECT_NE(run.out.find(damage.out), std::string::npos) << run.out;
+        for (const std::string& piece : damage.err)
+            EXPECT_NE(run.err.find(piece), std::string::npos) << piece << " in " << run.err;
     }
 }
 
