@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/output_file.h"
 #include "common/run_program.h"
 
 namespace tools {
@@ -36,16 +37,7 @@ bool ChildPipe::start(const std::vector<std::string>& arguments, std::string& er
 }
 
 bool ChildPipe::write(const unsigned char* data, std::size_t size) {
-    while (size > 0 && input >= 0) {
-        const ssize_t n = ::write(input, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return input >= 0;
+    return input >= 0 && writeAll(input, data, size);
 }
 
 void ChildPipe::closeInput() {

@@ -40,24 +40,9 @@ bool isSpecialFile(const std::string& target) {
            !fs::is_directory(status);
 }
 
-bool writeAll(int descriptor, const std::string& bytes) {
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(descriptor, data, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        data += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 bool writeSpecialFile(const std::string& target, const std::string& bytes, std::string& error) {
     const int descriptor = open(target.c_str(), O_WRONLY | O_CLOEXEC);
-    bool written = descriptor >= 0 && writeAll(descriptor, bytes);
+    bool written = descriptor >= 0 && writeAll(descriptor, bytes.data(), bytes.size());
     int cause = errno;
     if (descriptor >= 0 && ::close(descriptor) != 0 && written) {
         written = false;
@@ -99,6 +84,20 @@ FIBITMAP* bitmapFromRgb(int width, int height, const std::vector<unsigned char>&
 
 }  // namespace
 
+bool writeAll(int descriptor, const void* data, std::size_t size) {
+    const char* next = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t n = ::write(descriptor, next, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        next += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 PartialFile::PartialFile(std::string target)
     : target(std::move(target)), placement(placementOf(this->target)) {}
 
@@ -128,7 +127,7 @@ bool PartialFile::create(std::string& error) {
 }
 
 bool PartialFile::write(const std::string& bytes, std::string& error) {
-    if (descriptor >= 0 && writeAll(descriptor, bytes))
+    if (descriptor >= 0 && writeAll(descriptor, bytes.data(), bytes.size()))
         return true;
     error = failure(std::strerror(descriptor >= 0 ? errno : EBADF));
     discard();

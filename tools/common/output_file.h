@@ -6,6 +6,7 @@
 // folder or an interrupted run then never leaves a short or empty file under the name a person
 // or a script takes for the result.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,10 @@ bool checkWritable(const std::string& target, std::string& error);
 // The same for a folder the files go into: false with the reason when nothing can be made in
 // it (read-only, no permission).
 bool checkFolderWritable(const std::string& folder, std::string& error);
+
+// Writes all `size` bytes to an open file or pipe, resuming after signals and short writes.
+// False with errno set when a write fails.
+bool writeAll(int descriptor, const void* data, std::size_t size);
 
 // RGB rows (bottom row first) as a PNG file at `path`, through writeFile(). False with the
 // reason in `error`.
