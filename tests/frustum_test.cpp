@@ -4,6 +4,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "app/globals.h"
+#include "render/frame_size.h"
 #include "render/frustum.h"
 #include "scene/scene_object.h"
 
@@ -75,6 +76,26 @@ TEST(FrustumBox, SceneObjectIsTestedWithItsBoxPlacedByItsModelMatrix) {
     behind.boundingBoxMin = vec3(-1, -1, -7);
     behind.boundingBoxMax = vec3(1, 1, -6);  // reaches from z = 5 back to z = -2
     EXPECT_TRUE(rtr::isInFrustum(behind));
+}
+
+TEST(FitRect, KeepsTheAspectCentredWithEqualBars) {
+    const rtr::PixelSize frame{1024, 768};
+    struct Case {
+        rtr::PixelSize window;
+        int x, y, width, height;
+    };
+    for (const Case& c :
+         {Case{{1024, 768}, 0, 0, 1024, 768}, Case{{1916, 1040}, 264, 0, 1387, 1040},
+          Case{{1280, 1000}, 0, 20, 1280, 960}, Case{{2048, 1536}, 0, 0, 2048, 1536},
+          Case{{101, 600}, 0, 262, 101, 76}}) {
+        const rtr::PixelRect r = rtr::fitRect(frame, c.window);
+        EXPECT_EQ(r.x, c.x) << c.window.width << "x" << c.window.height;
+        EXPECT_EQ(r.y, c.y) << c.window.width << "x" << c.window.height;
+        EXPECT_EQ(r.width, c.width) << c.window.width << "x" << c.window.height;
+        EXPECT_EQ(r.height, c.height) << c.window.width << "x" << c.window.height;
+    }
+    EXPECT_EQ(rtr::fitRect(frame, {0, 0}).width, 0);
+    EXPECT_EQ(rtr::fitRect(frame, {800, 0}).height, 0);
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 namespace rtr {
 
 util::Window* mainWindow = nullptr;
-int windowWidth = 1024;
-int windowHeight = 768;
+int windowWidth = kShowFrameSize.width;
+int windowHeight = kShowFrameSize.height;
 bool windowed = true;
 double totalTime = 0.0;
+bool nativeResolution = false;
+PixelSize framebufferSize = kShowFrameSize;
+PixelSize renderSize = kShowFrameSize;
 
 RenderSettingsRecord RenderSettings;
 
@@ -23,6 +26,7 @@ GBuffer* gBuffer = nullptr;
 OcclusionBlur* occlusionBlur = nullptr;
 BackgroundFill* backgroundFill = nullptr;
 ShadowMapFBO* shadowMapFbo = nullptr;
+FramePresenter* framePresenter = nullptr;
 std::vector<glm::mat4> shadowTransforms;
 
 ShaderProgram* deferredGeomProgram = nullptr;

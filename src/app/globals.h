@@ -7,6 +7,8 @@
 #include <array>
 #include <vector>
 
+#include "render/frame_size.h"
+
 namespace rtr {
 
 namespace util {
@@ -29,6 +31,7 @@ class GBuffer;
 class OcclusionBlur;
 class BackgroundFill;
 class ShadowMapFBO;
+class FramePresenter;
 
 // Display settings and clock of the frame loop.
 extern util::Window* mainWindow;
@@ -36,6 +39,12 @@ extern int windowWidth;
 extern int windowHeight;
 extern bool windowed;
 extern double totalTime;
+// Render at the window framebuffer's own size instead of the window size asked for (--native).
+extern bool nativeResolution;
+// The window's framebuffer in pixels, kept current by its size callback; empty while minimised.
+extern PixelSize framebufferSize;
+// The size the frame is rendered at: every size-dependent target has it.
+extern PixelSize renderSize;
 
 struct RenderSettingsRecord {
     bool hdr = true;
@@ -65,6 +74,7 @@ extern GBuffer* gBuffer;
 extern OcclusionBlur* occlusionBlur;
 extern BackgroundFill* backgroundFill;
 extern ShadowMapFBO* shadowMapFbo;
+extern FramePresenter* framePresenter;
 extern std::vector<glm::mat4> shadowTransforms;
 
 extern ShaderProgram* deferredGeomProgram;

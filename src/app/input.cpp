@@ -83,4 +83,8 @@ void scrollCallback(GLFWwindow* /*window*/, double /*xoffset*/, double yoffset) 
     camera->fov = fov;
 }
 
+void framebufferSizeCallback(GLFWwindow* /*window*/, int width, int height) {
+    framebufferSize = PixelSize{width, height};
+}
+
 }  // namespace rtr

@@ -14,4 +14,8 @@ void keyCallback(GLFWwindow* window, int key, int scancode, int action, int mods
 // The wheel narrows or widens the camera's field of view within about 4 to 120 degrees.
 void scrollCallback(GLFWwindow* window, double xoffset, double yoffset);
 
+// Keeps `framebufferSize` current: window managers, maximising, fullscreen modes and HiDPI
+// scaling all give the window a framebuffer other than the size it asked for.
+void framebufferSizeCallback(GLFWwindow* window, int width, int height);
+
 }  // namespace rtr

@@ -2,7 +2,10 @@
 #include "app/startup.h"
 #include "platform/console.h"
 
-int main() {
+int main(int argc, char** argv) {
+    const int badArguments = rtr::readDemoArguments(argc, argv);
+    if (badArguments >= 0)
+        return badArguments;
     // Only the demo waits for a key after a fatal error: the tools must end on their own.
     rtr::platform::enableConsolePause();
     rtr::startDemo(LUMAVEX_WINDOWED);

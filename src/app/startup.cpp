@@ -22,6 +22,7 @@
 #include "gpu/particle_system.h"
 #include "gpu/shader_program.h"
 #include "render/background_fill.h"
+#include "render/frame_presenter.h"
 #include "render/frustum.h"
 #include "render/gbuffer.h"
 #include "render/occlusion_blur.h"
@@ -49,6 +50,8 @@ void createWindowAndContext() {
     glfwMakeContextCurrent(mainWindow->window);
     glfwSetInputMode(mainWindow->window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
     glfwSetCursorPos(mainWindow->window, 0.0, 0.0);
+    glfwGetFramebufferSize(mainWindow->window, &framebufferSize.width, &framebufferSize.height);
+    renderSize = renderSizeFor(framebufferSize);
 }
 
 void loadGlEntryPoints() {
@@ -69,13 +72,14 @@ void setFixedGlState() {
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
     glEnable(GL_CULL_FACE);
-    glViewport(0, 0, windowWidth, windowHeight);
+    glViewport(0, 0, renderSize.width, renderSize.height);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
 }
 
 void registerInput() {
     glfwSetKeyCallback(mainWindow->window, keyCallback);
     glfwSetScrollCallback(mainWindow->window, scrollCallback);
+    glfwSetFramebufferSizeCallback(mainWindow->window, framebufferSizeCallback);
 }
 
 void createCameraAndPath() {
@@ -84,7 +88,7 @@ void createCameraAndPath() {
     camera->speed = 3.0f;
     cameraPathPoints = loadCameraPath("../Models/maincurve.txt");
     cameraPath = new CameraPath(cameraPathPoints);
-    projection = glm::perspective(fovy, 4.0f / 3.0f, nearPlane, farPlane);
+    projection = glm::perspective(fovy, renderSize.aspect(), nearPlane, farPlane);
     extractFrustumPlanes(projection * camera->viewMatrix());
 }
 
@@ -208,8 +212,8 @@ void buildSsaoPassAndQuad() {
     fill(ssao, ssao.noise, "noise");
     glUniform1f(ssao.radius, 0.5f);
     glUniform1f(ssao.kernelSize, 8.0f);
-    // The G-buffer is always 1024 x 768, whatever the window is.
-    glUniform2f(ssao.screensize, 1024.0f, 768.0f);
+    glUniform2f(ssao.screensize, static_cast<float>(renderSize.width),
+                static_cast<float>(renderSize.height));
     glUniform1i(ssao.gPositionDepth, 0);
     glUniform1i(ssao.gNormal, 1);
     glUniform1i(ssao.noise, 2);
@@ -289,7 +293,7 @@ void startUp() {
     registerInput();
     createCameraAndPath();
     ilInit();
-    gBuffer = new GBuffer();
+    gBuffer = new GBuffer(renderSize);
     buildGeometryPrograms();
     createStaticModels();
     loadFaceTextures();
@@ -299,7 +303,8 @@ void startUp() {
     createPointLights();
     buildHdrPassAndQuad();
     buildSsaoPassAndQuad();
-    occlusionBlur = new OcclusionBlur();
+    occlusionBlur = new OcclusionBlur(renderSize);
+    framePresenter = new FramePresenter();
     backgroundFill = new BackgroundFill();
     buildShadowPass();
     buildParticleSystem();
@@ -307,13 +312,41 @@ void startUp() {
 }
 
 void useDemoWindowSettings(bool windowedMode) {
-    windowWidth = 1024;
-    windowHeight = 768;
+    windowWidth = kShowFrameSize.width;
+    windowHeight = kShowFrameSize.height;
     windowed = windowedMode;
 }
 
-void startDemo(bool windowedMode) {
+int readDemoArguments(int argc, char** argv) {
+    const char* usage =
+        "usage: lumavex [--native]\n"
+        "  --native  render at the window's own resolution instead of scaling the show's\n"
+        "            4:3 frame to fit it (costs time in proportion to the pixels)\n";
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--native") {
+            nativeResolution = true;
+        } else if (argument == "--help" || argument == "-h") {
+            std::cerr << usage;
+            return 0;
+        } else {
+            std::cerr << "lumavex: unknown argument '" << argument << "'\n" << usage;
+            return 2;
+        }
+    }
+    return -1;
+}
+
+PixelSize renderSizeFor(PixelSize framebuffer) {
+    if (nativeResolution && !framebuffer.empty())
+        return framebuffer;
+    return PixelSize{windowWidth, windowHeight};
+}
+
+void startDemo(bool windowedMode, PixelSize frameSize) {
     useDemoWindowSettings(windowedMode);
+    windowWidth = frameSize.width;
+    windowHeight = frameSize.height;
     startUp();
 }
 
@@ -341,6 +374,8 @@ void shutDown() {
     delete ssaoQuad;
     delete ssaoShaderProgram;
     delete occlusionBlur;
+    delete framePresenter;
+    framePresenter = nullptr;
     delete backgroundFill;
     deleteAll(cameraPathPoints);
     delete cameraPath;

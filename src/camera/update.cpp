@@ -6,7 +6,6 @@
 
 #include <iostream>
 #include <optional>
-#include <utility>
 
 #include "app/globals.h"
 #include "app/music.h"
@@ -27,7 +26,6 @@ scene::Texture* iloFaceOwnTexture = nullptr;
 namespace {
 
 show::SettingsKeyLatches settingsKeyLatches;
-KeyPressedQuery settingsKeySource;
 
 void setModelMatrix(scene::SceneGeometry* model, const glm::mat4& matrix) {
     if (model != nullptr) {
@@ -139,9 +137,6 @@ void steerFreeFlyCamera(double deltaT) {
 }
 
 bool settingsKeyPressed(int key) {
-    if (settingsKeySource) {
-        return settingsKeySource(key);
-    }
     return mainWindow != nullptr && glfwGetKey(mainWindow->window, key) == GLFW_PRESS;
 }
 
@@ -179,10 +174,6 @@ void restoreIloFaceOwnTexture() {
         iloFace->textures[0] = iloFaceOwnTexture;
         iloFaceOwnTexture = nullptr;
     }
-}
-
-void setSettingsKeySource(KeyPressedQuery query) {
-    settingsKeySource = std::move(query);
 }
 
 void resetShowState() {

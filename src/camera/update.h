@@ -2,8 +2,6 @@
 
 #include <glm/glm.hpp>
 
-#include <functional>
-
 namespace rtr {
 
 namespace scene {
@@ -22,9 +20,6 @@ extern float graniteOffset;
 extern scene::Texture* iloFaceOwnTexture;
 void restoreIloFaceOwnTexture();
 
-// Where the settings keys are read from: the main window unless a test substitutes a source.
-using KeyPressedQuery = std::function<bool(int key)>;
-void setSettingsKeySource(KeyPressedQuery query);
 // Forgets half-seen key presses and the integrated show values, as at program start.
 void resetShowState();
 

@@ -6,8 +6,6 @@ namespace rtr {
 
 namespace {
 
-constexpr GLsizei targetWidth = 1024;
-constexpr GLsizei targetHeight = 768;
 constexpr int kernelSize = 64;
 constexpr int noiseSize = 16;
 
@@ -34,11 +32,11 @@ void setSampling(GLint filter, GLint wrap) {
 }
 
 // Creates one render target and attaches it to the bound draw framebuffer.
-GlTexture createTarget(const TargetFormat& target) {
+GlTexture createTarget(const TargetFormat& target, PixelSize size) {
     GlTexture texture = GlTexture::create();
     glBindTexture(GL_TEXTURE_2D, texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, target.internalFormat, targetWidth, targetHeight, 0,
-                 target.format, target.type, nullptr);
+    glTexImage2D(GL_TEXTURE_2D, 0, target.internalFormat, size.width, size.height, 0, target.format,
+                 target.type, nullptr);
     setSampling(GL_NEAREST, GL_CLAMP_TO_EDGE);
     glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, target.attachment, GL_TEXTURE_2D, texture, 0);
     return texture;
@@ -101,21 +99,26 @@ SsaoSamples makeSsaoSamples() {
     return samples;
 }
 
-GBuffer::GBuffer() {
+GBuffer::GBuffer(PixelSize size) {
     framebuffer = GlFramebuffer::create();
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    positionDepthTexture = createTarget(positionDepthFormat);
-    normalTexture = createTarget(normalFormat);
-    albedoTexture = createTarget(albedoFormat);
-    hdrColorTexture = createTarget(hdrColorFormat);
-    ssaoTexture = createTarget(ssaoFormat);
-    depthStencilTexture = createTarget(depthStencilFormat);
-    // Drawing goes back to the window; the read binding stays on the G-buffer.
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-
+    resize(size);
     SsaoSamples samples = makeSsaoSamples();
     ssaoKernel = std::move(samples.kernel);
     createNoiseTexture(samples.noise);
+}
+
+void GBuffer::resize(PixelSize newSize) {
+    size = newSize;
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    positionDepthTexture = createTarget(positionDepthFormat, size);
+    normalTexture = createTarget(normalFormat, size);
+    albedoTexture = createTarget(albedoFormat, size);
+    hdrColorTexture = createTarget(hdrColorFormat, size);
+    ssaoTexture = createTarget(ssaoFormat, size);
+    depthStencilTexture = createTarget(depthStencilFormat, size);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    // Drawing goes back to the window; the read binding stays on the G-buffer.
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
 }
 
 std::vector<glm::vec3> GBuffer::getSsaoKernel() const {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gpu/gl_name.h"
+#include "render/frame_size.h"
 
 namespace rtr {
 
@@ -18,11 +19,14 @@ struct SsaoSamples {
 // Always the same samples: one freshly default-seeded MT19937 draws the kernel, then the noise.
 SsaoSamples makeSsaoSamples();
 
-// The off-screen framebuffer of the deferred pipeline with all its 1024 x 768 targets, plus the
-// SSAO kernel and noise texture. Needs a current GL context for its whole life.
+// The off-screen framebuffer of the deferred pipeline with all its targets at the render size,
+// plus the SSAO kernel and noise texture. Needs a current GL context for its whole life.
 class GBuffer {
   public:
-    GBuffer();
+    explicit GBuffer(PixelSize size = kShowFrameSize);
+
+    // Remakes every target at `size`; the kernel and the noise stay as they are.
+    void resize(PixelSize size);
 
     std::vector<glm::vec3> getSsaoKernel() const;
 
@@ -36,6 +40,7 @@ class GBuffer {
     GlTexture ssaoTexture;           // colour attachment 4
     GlTexture noiseTexture;          // 4 x 4, not attached
     std::vector<glm::vec3> ssaoKernel;
+    PixelSize size;
 
   private:
     void createNoiseTexture(const std::vector<glm::vec3>& noise);

@@ -5,31 +5,9 @@
 
 namespace rtr {
 
-namespace {
-
-constexpr int kWidth = 1024;  // the G-buffer's fixed size
-constexpr int kHeight = 768;
-
-}  // namespace
-
-OcclusionBlur::OcclusionBlur() {
-    // Single-channel float: the blurred value reaches the light shader exactly as computed.
-    blurredTexture = GlTexture::create();
-    glBindTexture(GL_TEXTURE_2D, blurredTexture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_R32F, kWidth, kHeight, 0, GL_RED, GL_FLOAT, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glBindTexture(GL_TEXTURE_2D, 0);
-
-    GLint previous = 0;
-    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &previous);
+OcclusionBlur::OcclusionBlur(PixelSize size) {
     framebuffer = GlFramebuffer::create();
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
-    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
-                           blurredTexture, 0);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(previous));
+    resize(size);
 
     program = std::make_unique<ShaderProgram>();
     program->addShader(GL_VERTEX_SHADER, "../Shader/ssaoBlur.vert");
@@ -40,6 +18,25 @@ OcclusionBlur::OcclusionBlur() {
     program->use();
     glUniform1i(ShaderProgram::uniformLocation(program->program, "gSSAO"), 0);
     glUseProgram(static_cast<GLuint>(current));
+}
+
+void OcclusionBlur::resize(PixelSize size) {
+    // Single-channel float: the blurred value reaches the light shader exactly as computed.
+    blurredTexture = GlTexture::create();
+    glBindTexture(GL_TEXTURE_2D, blurredTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_R32F, size.width, size.height, 0, GL_RED, GL_FLOAT, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glBindTexture(GL_TEXTURE_2D, 0);
+
+    GLint previous = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &previous);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, blurredTexture,
+                           0);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(previous));
 }
 
 // Out of line, where ShaderProgram is complete.

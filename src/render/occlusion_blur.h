@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "gpu/gl_name.h"
+#include "render/frame_size.h"
 
 namespace rtr {
 
@@ -16,8 +17,11 @@ class Quad;
 class OcclusionBlur {
   public:
     // Builds the ssaoBlur program from "../Shader/"; needs a current context.
-    OcclusionBlur();
+    explicit OcclusionBlur(PixelSize size = kShowFrameSize);
     ~OcclusionBlur();
+
+    // Remakes the blurred target at `size`, the G-buffer's new size.
+    void resize(PixelSize size);
 
     // Blurs `ssaoTexture` into `blurredTexture` over the current viewport with `quad`'s
     // geometry; leaves its own framebuffer bound and the ssaoBlur program current.

@@ -13,6 +13,7 @@
 #include "camera/camera.h"
 #include "gpu/shader_program.h"
 #include "render/background_fill.h"
+#include "render/frame_presenter.h"
 #include "render/frustum.h"
 #include "render/gbuffer.h"
 #include "render/occlusion_blur.h"
@@ -243,7 +244,8 @@ void setLightPassUniforms(ShaderProgram& light) {
     glUniform1i(light.gAlbedo, 2);
     glUniform1i(light.gSSAO, 3);
     glUniform1i(light.gBlurredSSAO, 4);
-    glUniform2f(light.screensize, 1024.0f, 768.0f);
+    glUniform2f(light.screensize, static_cast<float>(renderSize.width),
+                static_cast<float>(renderSize.height));
     glUniform1i(light.gShadowMap, 5);
     setMatrix(light.inverseView, frame.inverseView);
 }
@@ -280,14 +282,14 @@ void renderShadowPass() {
     }
 
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glViewport(0, 0, windowWidth, windowHeight);
+    glViewport(0, 0, renderSize.width, renderSize.height);
     glDisable(GL_POLYGON_OFFSET_FILL);
     glCullFace(GL_BACK);
 }
 
 void updateCameraMatrices() {
-    // The aspect ratio is the G-buffer's fixed 4:3, whatever size the window has.
-    projection = glm::perspective(fovy, 4.0f / 3.0f, nearPlane, farPlane);
+    // The aspect ratio is the render targets', whatever the window around them looks like.
+    projection = glm::perspective(fovy, renderSize.aspect(), nearPlane, farPlane);
     frame.view = camera->viewMatrix();
     frame.inverseView = glm::inverse(frame.view);
     frame.projectionView = projection * frame.view;
@@ -395,6 +397,7 @@ void renderLightPass() {
 }
 
 void renderFinalPass() {
+    framePresenter->beginFinalPass(renderSize, framebufferSize);
     bindTexture2D(GL_TEXTURE0, gBuffer->hdrColorTexture);
     ShaderProgram& hdr = *hdrShaderProgram;
     hdr.use();
@@ -404,6 +407,18 @@ void renderFinalPass() {
     glUniform1f(hdr.exposure, RenderSettings.exposure);
     glUniform1f(hdr.gamma, RenderSettings.gamma);
     hdrQuad->draw();
+    framePresenter->present();
+}
+
+void resizeRenderTargets(PixelSize size) {
+    renderSize = size;
+    gBuffer->resize(size);
+    occlusionBlur->resize(size);
+    // The SSAO noise tiles the screen in 4 x 4 blocks: its scale follows the target size.
+    ssaoShaderProgram->use();
+    glUniform2f(ssaoShaderProgram->screensize, static_cast<float>(size.width),
+                static_cast<float>(size.height));
+    glViewport(0, 0, size.width, size.height);
 }
 
 void render() {

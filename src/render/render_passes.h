@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/frame_size.h"
+
 namespace rtr {
 
 // Draws one frame in six stages:
@@ -11,7 +13,8 @@ namespace rtr {
 //                                                           copy (OcclusionBlur)
 //   5 lights         reads G-buffer, blurred SSAO,   writes HDR colour (additive), stencil
 //                          cube map
-//   6 final          reads HDR colour                writes the window
+//   6 final          reads HDR colour                writes the window (through the
+//                                                           FramePresenter when it must scale)
 // Lights that are switched off or whose volume lies outside the view draw nothing; only light 0
 // is shaded with the shadow-map build of deferredLight.
 void render();
@@ -23,5 +26,9 @@ void renderGeometryPass();
 void renderSsaoPass();
 void renderLightPass();
 void renderFinalPass();
+
+// Renders from now on at `size`: every size-dependent target is remade, and the SSAO noise
+// scale, the light pass's screen size and the projection's aspect follow it.
+void resizeRenderTargets(PixelSize size);
 
 }  // namespace rtr

@@ -40,7 +40,7 @@ std::vector<float> readTextureFloats(GLuint texture, GLenum format, int componen
 }
 
 std::vector<unsigned char> readWindowRgb(int width, int height) {
-    return rtr::readBackBufferRgb(width, height);
+    return rtr::readBackBufferRgb(0, 0, width, height);
 }
 
 std::string writeObjModel(const TempDir& dir, const std::string& name,

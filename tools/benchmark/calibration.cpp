@@ -6,10 +6,12 @@
 #include <iomanip>
 #include <iostream>
 
+#include "render/frame_size.h"
+
 namespace {
 
-constexpr int kTargetWidth = 1024;
-constexpr int kTargetHeight = 768;
+constexpr int kTargetWidth = rtr::kShowFrameSize.width;
+constexpr int kTargetHeight = rtr::kShowFrameSize.height;
 
 // One triangle that covers the whole target, made from gl_VertexID: no buffers to fetch.
 const char* kVertexSource = R"(#version 400 core

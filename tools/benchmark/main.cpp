@@ -45,7 +45,8 @@ struct Options {
     int frames = 40;
     std::vector<double> moments = {2, 12, 20, 30, 38, 48, 57};
     std::string csvPath = "benchmark.csv";
-    std::string plotPath;  // empty: no chart
+    std::string plotPath;                       // empty: no chart
+    rtr::PixelSize size = rtr::kShowFrameSize;  // --size
 };
 
 // The chart's default timeline: one moment per second of the show, a few frames each.
@@ -83,6 +84,7 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
                    "without --at every second of the show, " +
                        std::to_string(kFramesPerPlottedMoment) + " frames each unless --frames")
         ->type_name("FILE.png");
+    tools::addFrameSizeOption(app, options.size);
     if (std::optional<int> status = tools::parseCommandLine(app, argc, argv))
         return status;
     if (!momentList.empty()) {
@@ -211,7 +213,7 @@ int main(int argc, char** argv) {
     if (!outputsWritable(options))
         return 1;
     std::sort(options.moments.begin(), options.moments.end());
-    rtr::startDemo(true);
+    rtr::startDemo(true, options.size);
     glfwSwapInterval(0);
     std::cout << "stage times in ms as min/median/max over " << options.frames << " frames"
               << std::endl;

@@ -41,6 +41,7 @@ struct Options {
     bool images = false;    // --images: PNG frames also with --video
     bool noImages = false;  // --no-images: no files at all
     bool stages = false;    // --stages: every target of each moment and a sheet of them
+    rtr::PixelSize size = rtr::kShowFrameSize;  // --size
 
     // Without a video the frames are the product; with one, PNGs only on request.
     bool writesImages() const { return !noImages && (images || !video); }
@@ -69,6 +70,7 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     app.add_option("--out", options.outDir, "directory for the images and show.mp4")
         ->type_name("DIR")
         ->capture_default_str();
+    tools::addFrameSizeOption(app, options.size);
     app.add_flag("--video", options.video,
                  "stream the frames into ffmpeg and write show.mp4 with the music; no PNG "
                  "frames unless --images is given too")
@@ -334,7 +336,7 @@ int capture(const Options& options) {
     // A failed ffmpeg must show up as a failed write, not end this process.
     signal(SIGPIPE, SIG_IGN);
     catchInterruptions();
-    rtr::startDemo(true);
+    rtr::startDemo(true, options.size);
     // Made after start-up: a fatal start-up error ends the process without cleaning up.
     tools::PartialFile video(videoPath(options));
     tools::ChildPipe ffmpeg;

@@ -30,8 +30,6 @@ const std::array<StageCall, kStageCount> kStageCalls = {
     rtr::renderShadowPass, rtr::updateCameraMatrices, rtr::renderGeometryPass,
     rtr::renderSsaoPass,   rtr::renderLightPass,      rtr::renderFinalPass};
 
-constexpr int kWidth = 1024;
-constexpr int kHeight = 768;
 constexpr const char* kFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 double median(std::vector<double> values) {
@@ -72,11 +70,16 @@ std::vector<float> readTexture(GLenum target, GLuint texture, GLenum image, GLen
 }
 
 std::vector<float> read2D(GLuint texture, GLenum format, int components) {
-    return readTexture(GL_TEXTURE_2D, texture, GL_TEXTURE_2D, format, components, kWidth, kHeight);
+    const rtr::PixelSize size = rtr::renderSize;
+    return readTexture(GL_TEXTURE_2D, texture, GL_TEXTURE_2D, format, components, size.width,
+                       size.height);
 }
 
 RgbImage readAlbedo() {
-    RgbImage image{kWidth, kHeight, std::vector<unsigned char>(kWidth * kHeight * 3)};
+    const rtr::PixelSize size = rtr::renderSize;
+    RgbImage image{
+        size.width, size.height,
+        std::vector<unsigned char>(static_cast<std::size_t>(size.width) * size.height * 3)};
     glBindTexture(GL_TEXTURE_2D, rtr::gBuffer->albedoTexture);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, image.rgb.data());
@@ -106,23 +109,24 @@ float sceneExtent() {
 
 void readTargets(FrameAnatomy& anatomy) {
     rtr::GBuffer& g = *rtr::gBuffer;
+    const int w = rtr::renderSize.width;
+    const int h = rtr::renderSize.height;
     const std::vector<float> ssao = read2D(g.ssaoTexture, GL_RED, 1);
     const std::vector<float> hdr = read2D(g.hdrColorTexture, GL_RGB, 3);
     anatomy.hdrRange = luminanceRange(hdr);
     anatomy.images = {
         {"1_shadow_cube.png", "shadow cube of light 0 (near = light)", 0, readShadowCross()},
         {"2_position.png", "view-space position", 2,
-         positionImage(read2D(g.positionDepthTexture, GL_RGBA, 4), kWidth, kHeight, sceneExtent())},
+         positionImage(read2D(g.positionDepthTexture, GL_RGBA, 4), w, h, sceneExtent())},
         {"3_normal.png", "view-space normal", 2,
-         normalImage(read2D(g.normalTexture, GL_RGB, 3), kWidth, kHeight)},
+         normalImage(read2D(g.normalTexture, GL_RGB, 3), w, h)},
         {"4_albedo.png", "albedo", 2, readAlbedo()},
-        {"5_ssao_raw.png", "raw SSAO", 3, greyImage(ssao, kWidth, kHeight)},
+        {"5_ssao_raw.png", "raw SSAO", 3, greyImage(ssao, w, h)},
         {"6_occlusion_blurred.png", "occlusion as the light pass reads it", 3,
-         greyImage(read2D(rtr::occlusionBlur->blurredTexture, GL_RED, 1), kWidth, kHeight)},
+         greyImage(read2D(rtr::occlusionBlur->blurredTexture, GL_RED, 1), w, h)},
         {"7_hdr_light.png", "HDR light, log luminance", 4,
-         falseColourImage(hdr, kWidth, kHeight, anatomy.hdrRange)},
-        {"8_final.png", "final frame", 5,
-         {kWidth, kHeight, rtr::readBackBufferRgb(kWidth, kHeight)}},
+         falseColourImage(hdr, w, h, anatomy.hdrRange)},
+        {"8_final.png", "final frame", 5, {w, h, rtr::readFrameRgb()}},
     };
 }
 
@@ -148,8 +152,8 @@ bool writeImageMagickOutput(std::vector<std::string> arguments, const std::strin
 }
 
 bool labelHdrImage(const std::string& path, LuminanceRange range, std::string& error) {
-    const std::string text = "luminance, log scale: " + format("%.2g", range.low) + " to " +
-                             format("%.3g", range.high);
+    const std::string text =
+        "luminance, log scale: " + format("%.2g", range.low) + " to " + format("%.3g", range.high);
     std::vector<std::string> arguments = {"convert", path};
     for (const std::string& a : fontArguments()) arguments.push_back(a);
     for (const char* a : {"-pointsize", "18", "-fill", "white", "-undercolor", "#000000a0",
@@ -188,8 +192,7 @@ bool writeSheet(const FrameAnatomy& anatomy, double showTime, const std::string&
                 std::string& error) {
     std::vector<std::string> arguments = {"montage"};
     for (const std::string& a : fontArguments()) arguments.push_back(a);
-    for (const char* a : {"-fill", "white", "-background", "#1c1c1c"})
-        arguments.push_back(a);
+    for (const char* a : {"-fill", "white", "-background", "#1c1c1c"}) arguments.push_back(a);
     for (std::size_t i = 0; i < anatomy.images.size(); ++i) {
         const StageImage& image = anatomy.images[i];
         arguments.push_back("-label");
@@ -199,8 +202,7 @@ bool writeSheet(const FrameAnatomy& anatomy, double showTime, const std::string&
         arguments.push_back(directory + "/" + image.file);
     }
     // One point size for labels and title; montage draws the title at about twice the size.
-    for (const char* a : {"-tile", "4x2", "-geometry", "400x300+6+6", "-pointsize", "14",
-                          "-title"})
+    for (const char* a : {"-tile", "4x2", "-geometry", "400x300+6+6", "-pointsize", "14", "-title"})
         arguments.push_back(a);
     arguments.push_back(sheetTitle(anatomy, showTime));
     return writeImageMagickOutput(arguments, directory + "/sheet.png", error);

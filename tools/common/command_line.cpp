@@ -104,4 +104,33 @@ std::optional<int> parseCommandLine(CLI::App& app, int argc, char** argv) {
     return std::nullopt;
 }
 
+std::optional<rtr::PixelSize> parseFrameSize(const std::string& text) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos)
+        return std::nullopt;
+    const CLI::Validator side = countIn(16, 8192);
+    std::string width = text.substr(0, x);
+    std::string height = text.substr(x + 1);
+    if (!side(width).empty() || !side(height).empty())
+        return std::nullopt;
+    return rtr::PixelSize{std::stoi(width), std::stoi(height)};
+}
+
+void addFrameSizeOption(CLI::App& app, rtr::PixelSize& size) {
+    const CLI::Validator check(
+        [](std::string& text) -> std::string {
+            if (!parseFrameSize(text))
+                return inQuotes(text) + " is not a size WxH with sides in [16, 8192]";
+            return {};
+        },
+        "");
+    const std::string defaultSize = std::to_string(size.width) + "x" + std::to_string(size.height);
+    app.add_option_function<std::string>(
+           "--size", [&size](const std::string& text) { size = *parseFrameSize(text); },
+           "render the frames at this size instead of " + defaultSize +
+               " (the projection takes its aspect)")
+        ->type_name("WxH")
+        ->check(check);
+}
+
 }  // namespace tools

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "render/frame_size.h"
+
 namespace tools {
 
 // A finite number with lowest < value <= highest (or lowest <= value when `lowestAllowed`).
@@ -22,6 +24,11 @@ CLI::Validator countIn(long lowest, long highest);
 std::optional<std::vector<double>> parseTimes(const std::string& list, double highest,
                                               std::string* error = nullptr);
 CLI::Validator timeList(double highest);
+
+// "WxH", each side a whole number in [16, 8192]; nullopt otherwise.
+std::optional<rtr::PixelSize> parseFrameSize(const std::string& text);
+// Adds --size WxH to `app`: the frames are rendered at `size` (left at its default without it).
+void addFrameSizeOption(CLI::App& app, rtr::PixelSize& size);
 
 // Parses, prints the help (exit 0) or one line naming the bad value (exit 2). Returns the
 // exit status, or nullopt when the program should go on.

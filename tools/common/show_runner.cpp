@@ -8,6 +8,7 @@
 #include "app/gl_error.h"
 #include "app/globals.h"
 #include "camera/update.h"
+#include "render/frame_presenter.h"
 #include "render/render_passes.h"
 #include "util/window.h"
 
@@ -30,7 +31,7 @@ int ShowRunner::step(bool draw, std::vector<unsigned char>* capture) {
     if (draw) {
         render();
         if (capture != nullptr) {
-            *capture = readBackBufferRgb(windowWidth, windowHeight);
+            *capture = readFrameRgb();
         }
         glfwSwapBuffers(mainWindow->window);
     }
@@ -46,13 +47,29 @@ int ShowRunner::step(bool draw, std::vector<unsigned char>* capture) {
     return errors;
 }
 
-std::vector<unsigned char> readBackBufferRgb(int width, int height) {
+namespace {
+
+std::vector<unsigned char> readRgb(GLuint framebuffer, GLenum buffer, int x, int y, int width,
+                                   int height) {
     std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
-    glReadBuffer(GL_BACK);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+    glReadBuffer(buffer);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
     return rgb;
+}
+
+}  // namespace
+
+std::vector<unsigned char> readFrameRgb() {
+    const GLuint source = framePresenter->frameFramebuffer();
+    return readRgb(source, source == 0 ? GL_BACK : GL_COLOR_ATTACHMENT0, 0, 0, renderSize.width,
+                   renderSize.height);
+}
+
+std::vector<unsigned char> readBackBufferRgb(int x, int y, int width, int height) {
+    return readRgb(0, GL_BACK, x, y, width, height);
 }
 
 }  // namespace rtr

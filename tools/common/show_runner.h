@@ -25,7 +25,11 @@ class ShowRunner {
     long frames = 0;
 };
 
-// The window's back buffer as tightly packed RGB rows, bottom row first.
-std::vector<unsigned char> readBackBufferRgb(int width, int height);
+// The frame just rendered, at the render size, as tightly packed RGB rows, bottom row first:
+// from the window's back buffer, or from the off-screen frame when the window scales it.
+std::vector<unsigned char> readFrameRgb();
+
+// A rectangle of the window's back buffer, in the same layout.
+std::vector<unsigned char> readBackBufferRgb(int x, int y, int width, int height);
 
 }  // namespace rtr

@@ -23,24 +23,6 @@ glm::vec3 Image::rgb(int x, int y) const {
     return {p[0], p[1], p[2]};
 }
 
-glm::vec3 Image::sample(glm::vec2 uv) const {
-    if (!std::isfinite(uv.x) || !std::isfinite(uv.y)) {
-        return rgb(0, 0);
-    }
-    uv -= glm::floor(uv);
-    const float fx = uv.x * width - 0.5f;
-    const float fy = (1.0f - uv.y) * height - 0.5f;
-    const int x0 = static_cast<int>(std::floor(fx)), y0 = static_cast<int>(std::floor(fy));
-    const float tx = fx - x0, ty = fy - y0;
-    auto texel = [&](int x, int y) {
-        x = ((x % width) + width) % width;
-        y = ((y % height) + height) % height;
-        return rgb(x, y);
-    };
-    return glm::mix(glm::mix(texel(x0, y0), texel(x0 + 1, y0), tx),
-                    glm::mix(texel(x0, y0 + 1), texel(x0 + 1, y0 + 1), tx), ty);
-}
-
 namespace {
 
 std::uint8_t toByte(float v) {

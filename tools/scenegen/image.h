@@ -24,8 +24,6 @@ struct Image {
     }
     void set(int x, int y, const glm::vec3& rgb);
     glm::vec3 rgb(int x, int y) const;
-    // Bilinear lookup with wrap-around, uv in texture space (v = 0 at the bottom row).
-    glm::vec3 sample(glm::vec2 uv) const;
 };
 
 // PNG bytes through FreeImage: 8 bits per channel, best compression, no time stamp, so the
