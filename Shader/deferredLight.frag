@@ -41,7 +41,6 @@ float specularPower(float x) {
 // Must match the shadow cube's projection (90 degrees, clip planes 0.01 and 20).
 const float shadowNear = 0.01;
 const float shadowFar = 20.0;
-const float shadowMapSize = 512.0;
 
 #ifndef WITHOUT_SHADOW_MAP
 // Window depth the shadow pass stored for a point at `distanceAlongAxis` on a cube face.
@@ -60,7 +59,7 @@ float cubeFaceDepth(float distanceAlongAxis) {
 float shadowVisibility(vec3 normal, vec3 toLight, float distanceToLight, float cosine) {
     // Move the lookup point off the surface by about one shadow texel along the normal (more at
     // grazing angles): enough to stop acne, far too little to detach shadows from their casters.
-    float texelWorld = 2.0 * distanceToLight / shadowMapSize;
+    float texelWorld = 2.0 * distanceToLight / float(textureSize(gShadowMap, 0).x);
     vec3 offsetFromLight = normal * (texelWorld * (1.0 + 1.5 * (1.0 - cosine))) - toLight;
     vec3 direction = mat3(inverseView) * offsetFromLight;
     vec3 absDirection = abs(direction);

@@ -173,15 +173,7 @@ GLint samplerValue(GLuint program, const char* name) {
 }
 
 GLuint primitivesDrawnBy(rtr::scene::SceneObject& object) {
-    GLuint query = 0;
-    glGenQueries(1, &query);
-    glBeginQuery(GL_PRIMITIVES_GENERATED, query);
-    object.draw();
-    glEndQuery(GL_PRIMITIVES_GENERATED);
-    GLuint primitives = 0;
-    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &primitives);
-    glDeleteQueries(1, &query);
-    return primitives;
+    return testsupport::primitivesGeneratedBy([&object] { object.draw(); });
 }
 
 class ModelTest : public testing::Test {

@@ -197,13 +197,7 @@ TEST_F(ParticleSystemGl, MissingTextureIsSilentAndALoadedOneTintsTheBillboard) {
 
     // The two launchers, seen from one unit in front of the emitter.
     const int size = 200;
-    GLuint target = 0, framebuffer = 0;
-    glGenTextures(1, &target);
-    glBindTexture(GL_TEXTURE_2D, target);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, size, size, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    glGenFramebuffers(1, &framebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, target, 0);
+    testsupport::OffscreenTarget target(size, GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE);
     glBindTexture(GL_TEXTURE_2D, system->particleTexture);
     describeParticles(system->vertexArrays[1], system->particleBuffers[1]);
     rtr::particleDrawProgram->use();
@@ -212,7 +206,6 @@ TEST_F(ParticleSystemGl, MissingTextureIsSilentAndALoadedOneTintsTheBillboard) {
     glUniformMatrix4fv(uniform("gVP"), 1, GL_FALSE, &view[0][0]);
     glUniform3fv(uniform("gCameraPos"), 1, &eye[0]);
     glUniform1i(uniform("gColorMap"), 0);
-    glViewport(0, 0, size, size);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_CULL_FACE);  // the demo culls back faces; the billboard must survive it
@@ -228,8 +221,6 @@ TEST_F(ParticleSystemGl, MissingTextureIsSilentAndALoadedOneTintsTheBillboard) {
     EXPECT_EQ(row[(size / 2) * 4 + 0], 255);
     EXPECT_EQ(row[(size / 2) * 4 + 2], 153);
     EXPECT_EQ(row[0], 0);
-    glDeleteFramebuffers(1, &framebuffer);
-    glDeleteTextures(1, &target);
     EXPECT_TRUE(testsupport::drainGlErrors().empty());
 
     rtr::particleSystem = nullptr;

@@ -43,6 +43,16 @@ TEST(DemoProgram, PrintsGlStringsFirstAndEndsOnEscape) {
     }
 }
 
+TEST(DemoProgram, RefusesAnUnknownArgumentWithItsUsageOnStandardError) {
+    const std::string demo = shellQuote(LUMAVEX_BINARY);
+    const auto quiet = runShell(demo + " --frobnicate 2>/dev/null");
+    EXPECT_EQ(quiet.exitStatus, 2);
+    EXPECT_EQ(quiet.output, "");
+    const auto said = runShell(demo + " --frobnicate 2>&1");
+    EXPECT_NE(said.output.find("--frobnicate"), std::string::npos) << said.output;
+    EXPECT_NE(said.output.find("--native"), std::string::npos) << said.output;
+}
+
 TEST(DemoProgram, EndsWhenTheWindowManagerAsksItToClose) {
     testsupport::ProgramSandbox box;
     const auto result =

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "camera/show_script.h"
+#include "scene/scene_layout.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -27,9 +28,14 @@ using glm::vec3;
 using glm::vec4;
 
 // The tessellated models, with the height their displacement maps raise relief to.
+namespace layout = rtr::scene::layout;
 const std::map<std::string, float> reliefHeight = {
-    {"vessel_v1.dae", 0.125f},      {"wallDoor.dae", 0.165f},    {"wallLaufband.dae", 0.165f},
-    {"WallLittleRoom.dae", 0.165f}, {"wallNonDoor.dae", 0.165f}, {"wallVessel.dae", 0.165f}};
+    {"vessel_v1.dae", layout::vesselDisplacementScale},
+    {"wallDoor.dae", layout::wallDisplacementScale},
+    {"wallLaufband.dae", layout::wallDisplacementScale},
+    {"WallLittleRoom.dae", layout::wallDisplacementScale},
+    {"wallNonDoor.dae", layout::wallDisplacementScale},
+    {"wallVessel.dae", layout::wallDisplacementScale}};
 
 struct Triangle {
     vec3 a, b, c;

@@ -34,29 +34,14 @@ class QuadTest : public testing::Test {
 TEST_F(QuadTest, DrawsTwoTrianglesCoveringTheViewportWithUvZeroAtTheBottomLeft) {
     // A float target, so the read back is not quantised.
     constexpr int size = 16;
-    GLuint colour = 0;
-    GLuint framebuffer = 0;
-    glGenTextures(1, &colour);
-    glBindTexture(GL_TEXTURE_2D, colour);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA32F, size, size, 0, GL_RGBA, GL_FLOAT, nullptr);
-    glGenFramebuffers(1, &framebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour, 0);
-    glViewport(0, 0, size, size);
+    testsupport::OffscreenTarget target(size, GL_RGBA32F, GL_RGBA, GL_FLOAT);
     glClearColor(0.0f, 0.0f, 1.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_CULL_FACE);  // both triangles must face the viewer
     glUseProgram(program);
 
     Quad quad(glm::mat4(1.0f), nullptr);
-    GLuint query = 0;
-    glGenQueries(1, &query);
-    glBeginQuery(GL_PRIMITIVES_GENERATED, query);
-    quad.draw();
-    glEndQuery(GL_PRIMITIVES_GENERATED);
-    GLuint primitives = 0;
-    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &primitives);
-    EXPECT_EQ(primitives, 2u);
+    EXPECT_EQ(testsupport::primitivesGeneratedBy([&quad] { quad.draw(); }), 2u);
 
     std::vector<float> pixels(size * size * 4);
     glReadPixels(0, 0, size, size, GL_RGBA, GL_FLOAT, pixels.data());
@@ -69,9 +54,6 @@ TEST_F(QuadTest, DrawsTwoTrianglesCoveringTheViewportWithUvZeroAtTheBottomLeft) 
             EXPECT_EQ(p[3], 1.0f) << "uncovered pixel " << x << "," << y;
         }
     }
-    glDeleteQueries(1, &query);
-    glDeleteFramebuffers(1, &framebuffer);
-    glDeleteTextures(1, &colour);
     EXPECT_TRUE(testsupport::drainGlErrors().empty());
 }
 

@@ -78,6 +78,7 @@ const std::map<std::string, std::vector<std::string>> kPrograms = {
     {"ssaoShader", {"ssaoShader.vert", "ssaoShader.frag"}},
     {"shadowMap", {"shadowMap.vert", "shadowMap.geom", "shadowMap.frag"}},
     {"gBufferBackground", {"gBufferBackground.vert", "gBufferBackground.frag"}},
+    {"presentFrame", {"presentFrame.vert", "presentFrame.frag"}},
 };
 
 TEST(ShaderSources, EveryProgramLinksOnTheDriverWithSharedAttributeLocations) {
@@ -109,7 +110,10 @@ TEST(ShaderSources, EveryProgramLinksOnTheDriverWithSharedAttributeLocations) {
         }
         const GLint uv = glGetAttribLocation(program, "uv");
         if (uv != -1) {
-            EXPECT_EQ(uv, name == "hdrShader" || name == "ssaoShader" ? 1 : 2) << name;
+            // The screen quad's uv sits at 1; model streams put it after the normal.
+            const bool screenQuad =
+                name == "hdrShader" || name == "ssaoShader" || name == "presentFrame";
+            EXPECT_EQ(uv, screenQuad ? 1 : 2) << name;
         }
         glDeleteProgram(program);
     }

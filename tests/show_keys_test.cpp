@@ -14,16 +14,26 @@ using testsupport::countOf;
 
 using testsupport::shellQuote;
 
+// A shell function for the key scripts: `seen TEXT N` waits (up to 10 s) until the demo has
+// printed TEXT N times, so a script goes on as soon as a key has acted instead of sleeping.
+const std::string kSeen =
+    "seen() { for i in $(seq 200); do [ \"$(grep -c -- \"$1\" out.txt)\" -ge \"$2\" ] && "
+    "return 0; sleep 0.05; done; }; ";
+
 }  // namespace
 
 TEST(ShowKeys, EachSettingsKeyActsOncePerPressAndOnlyOnRelease) {
     testsupport::ProgramSandbox box;
     const std::string heldH = (box.runDir() / "held_h.txt").string();
-    const auto result =
-        testsupport::runDemo(box, "xdotool keydown h; sleep 1; cp out.txt " + shellQuote(heldH) +
-                             "; xdotool keyup h; sleep 0.5; "
-                             "for k in o e r m; do xdotool key $k; sleep 0.4; done; "
-                             "xdotool keydown e; sleep 1.5; xdotool keyup e; sleep 0.5");
+    const auto result = testsupport::runDemo(
+        box, kSeen + "xdotool keydown h; sleep 1; cp out.txt " + shellQuote(heldH) +
+                 "; xdotool keyup h; seen 'HDR: ' 1; "
+                 "xdotool key o; seen 'SSAO: ' 1; "
+                 "xdotool key e; seen 'gamma = ' 1; "
+                 "xdotool key r; seen 'gamma = ' 2; "
+                 "xdotool key m; seen 'Debug: ' 1; "
+                 "xdotool keydown e; sleep 1; xdotool keyup e; "
+                 "seen 'gamma = ' 3");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
     const std::string& out = result.output;
 
@@ -46,10 +56,12 @@ TEST(ShowKeys, EachSettingsKeyActsOncePerPressAndOnlyOnRelease) {
 TEST(ShowKeys, EachCallbackKeyTogglesOncePerPressEvenWhenHeld) {
     testsupport::ProgramSandbox box;
     const auto result = testsupport::runDemo(
-        box,
-        "for k in g l n p c; do xdotool key $k; sleep 0.4; done; "
-        "xdotool keydown t; sleep 1.5; xdotool keyup t; sleep 0.4; "
-        "for k in g n c; do xdotool key $k; sleep 0.4; done");
+        box, kSeen +
+                 "xdotool key g; seen 'Shadows: ' 1; xdotool key l; seen 'Culling: ' 1; "
+                 "xdotool key n; seen 'free-fly' 1; xdotool key p; seen 'Wireframemode: ' 1; "
+                 "xdotool key c; xdotool keydown t; sleep 1; xdotool keyup t; "
+                 "seen 'Tessellation: ' 1; xdotool key g; seen 'Shadows: ' 2; "
+                 "xdotool key n; seen 'free-fly' 2; xdotool key c; sleep 0.3");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
     const std::string& out = result.output;
     EXPECT_NE(out.find("Shadows: deactivated\nCulling: activated\nActivated free-fly camera.\n"

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/globals.h"
+#include "app/setting_keys.h"
 
 using namespace rtr::show;
 
@@ -170,7 +171,11 @@ TEST(SceneMotion, GraniteResetsAtTheFirstFrameReachingSeven) {
 
 TEST(SettingsKeys, GammaUpThenDownReturnsToItsStart) {
     rtr::RenderSettingsRecord settings;
-    EXPECT_EQ(applySettingsKey(69, settings), "gamma = 2.3");
-    EXPECT_EQ(applySettingsKey(82, settings), "gamma = 2.2");
+    const rtr::SettingKey* up = rtr::findSettingKey(GLFW_KEY_E, rtr::KeyMoment::release);
+    const rtr::SettingKey* down = rtr::findSettingKey(GLFW_KEY_R, rtr::KeyMoment::release);
+    ASSERT_NE(up, nullptr);
+    ASSERT_NE(down, nullptr);
+    EXPECT_EQ(rtr::applySettingKey(*up, settings), "gamma = 2.3");
+    EXPECT_EQ(rtr::applySettingKey(*down, settings), "gamma = 2.2");
     EXPECT_NEAR(settings.gamma, 2.2f, 1e-6f);
 }

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/globals.h"
+#include "app/setting_keys.h"
 #include "camera/camera.h"
 
 namespace rtr {
@@ -13,11 +14,6 @@ namespace {
 
 constexpr float widestFov = 2.0944f;
 constexpr float narrowestFov = 0.0698132f;
-
-void toggleSetting(bool& setting, const char* name) {
-    setting = !setting;
-    std::cout << name << (setting ? ": activated" : ": deactivated") << std::endl;
-}
 
 void toggleFreeFly() {
     if (camera == nullptr) {
@@ -50,22 +46,12 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
         case GLFW_KEY_C:
             toggleCursorCapture(window);
             break;
-        case GLFW_KEY_G:
-            toggleSetting(RenderSettings.shadows, "Shadows");
-            break;
-        case GLFW_KEY_L:
-            toggleSetting(RenderSettings.culling, "Culling");
-            break;
         case GLFW_KEY_N:
             toggleFreeFly();
             break;
-        case GLFW_KEY_P:
-            toggleSetting(RenderSettings.wireframe, "Wireframemode");
-            break;
-        case GLFW_KEY_T:
-            toggleSetting(RenderSettings.tessellation, "Tessellation");
-            break;
         default:
+            if (const SettingKey* setting = findSettingKey(key, KeyMoment::press))
+                std::cout << applySettingKey(*setting, RenderSettings) << std::endl;
             break;
     }
 }

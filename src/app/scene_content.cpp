@@ -9,6 +9,7 @@
 #include "app/globals.h"
 #include "platform/console.h"
 #include "scene/point_light.h"
+#include "scene/scene_layout.h"
 #include "scene/scene_lights.h"
 #include "scene/scene_geometry.h"
 #include "scene/scene_geometry_tess.h"
@@ -86,7 +87,7 @@ void createStaticModels() {
     createWallLamps();
     listed("Doorframe_v1.dae");
     listed("laufband.dae");
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < scene::layout::rollCount; ++i) {
         rolls.push_back(model("roll.dae"));
     }
     listed("vessel_v1.dae");

@@ -83,7 +83,7 @@ void registerInput() {
 }
 
 void createCameraAndPath() {
-    camera = new Camera(mainWindow->window, 1.0471976f);
+    camera = new Camera(mainWindow->window, fovy);
     camera->freeFly = false;
     camera->speed = 3.0f;
     cameraPathPoints = loadCameraPath("../Models/maincurve.txt");

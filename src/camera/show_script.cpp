@@ -3,12 +3,14 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include <cmath>
-#include <sstream>
 
 #include "app/globals.h"
+#include "scene/scene_layout.h"
 #include "scene/scene_lights.h"
 
 namespace rtr::show {
+
+namespace layout = scene::layout;
 
 namespace {
 
@@ -143,23 +145,14 @@ std::optional<IloPose> iloTourOfTheRoom(double t) {
     return std::nullopt;
 }
 
-std::string switchMessage(const char* feature, bool on) {
-    return std::string(feature) + (on ? ": activated" : ": deactivated");
-}
-
-std::string gammaMessage(float gamma) {
-    std::ostringstream text;
-    text << "gamma = " << gamma;
-    return text.str();
-}
-
 }  // namespace
 
 glm::vec3 mainLightPosition(double t) {
     const float angle = sinOf(static_cast<float>(t));
-    const glm::mat4 swing = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 2.53f, 0.0f)) *
-                            glm::rotate(glm::mat4(1.0f), angle, xAxis);
-    return glm::vec3(swing * glm::vec4(0.0f, -0.57f, 0.0f, 1.0f));
+    const glm::mat4 swing =
+        glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, layout::mainLightPivotY, 0.0f)) *
+        glm::rotate(glm::mat4(1.0f), angle, xAxis);
+    return glm::vec3(swing * glm::vec4(0.0f, -layout::mainLightDrop, 0.0f, 1.0f));
 }
 
 std::optional<glm::vec3> doorTranslation(double t) {
@@ -253,13 +246,14 @@ std::optional<CameraPose> scriptedCameraPose(double t) {
 }
 
 glm::mat4 rollMatrix(std::size_t index, double t) {
-    const float z = 0.3f * static_cast<float>(index) - 0.9f;
-    const glm::mat4 place = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.475f, z));
+    const float z = layout::rollSpacing * static_cast<float>(index) + layout::firstRollZ;
+    const glm::mat4 place = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, layout::rollY, z));
     return glm::rotate(place, piF * static_cast<float>(t), xAxis);
 }
 
 glm::mat4 cageLampMatrix(double t) {
-    const glm::mat4 pivot = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 2.55f, 0.0f));
+    const glm::mat4 pivot =
+        glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, layout::cagePivotY, 0.0f));
     return glm::rotate(pivot, sinOf(static_cast<float>(t)), xAxis);
 }
 
@@ -273,7 +267,7 @@ float nextGraniteOffset(float offset, double deltaT) {
 }
 
 glm::mat4 graniteBlockMatrix(float offset) {
-    return glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.035f, offset));
+    return glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, layout::graniteLift, offset));
 }
 
 float iloBob(double t) {
@@ -285,49 +279,15 @@ IloPartMatrices iloPartMatrices(const IloPose& pose, double t) {
     const glm::mat4 base = glm::translate(glm::mat4(1.0f), pose.position) *
                            glm::rotate(glm::mat4(1.0f), pose.heading, yAxis);
     const glm::vec3 hover(0.0f, iloBob(t), 0.0f);
-    const glm::mat4 armSpace = glm::scale(base, glm::vec3(0.176f, 1.007f, 0.334f));
+    const glm::mat4 armSpace = glm::scale(
+        base, glm::vec3(layout::iloArmScaleX, layout::iloArmScaleY, layout::iloArmScaleZ));
+    const glm::vec3 leftArm(layout::iloArmOffsetX, layout::iloArmOffsetY, 0.0f);
+    const glm::vec3 rightArm(-layout::iloArmOffsetX, layout::iloArmOffsetY, 0.0f);
     IloPartMatrices parts;
-    parts.armLeft = glm::translate(glm::translate(armSpace, glm::vec3(1.025f, 0.1f, 0.0f)), hover);
-    parts.armRight =
-        glm::translate(glm::translate(armSpace, glm::vec3(-1.025f, 0.1f, 0.0f)), hover);
+    parts.armLeft = glm::translate(glm::translate(armSpace, leftArm), hover);
+    parts.armRight = glm::translate(glm::translate(armSpace, rightArm), hover);
     parts.core = glm::translate(base, hover);
     return parts;
-}
-
-std::string applySettingsKey(int key, RenderSettingsRecord& settings) {
-    switch (key) {
-        case 72:
-            settings.hdr = !settings.hdr;
-            return switchMessage("HDR", settings.hdr);
-        case 79:
-            settings.ssao = !settings.ssao;
-            return switchMessage("SSAO", settings.ssao);
-        case 69:
-            settings.gamma += 0.1f;
-            return gammaMessage(settings.gamma);
-        case 82:
-            settings.gamma -= 0.1f;
-            return gammaMessage(settings.gamma);
-        case 77:
-            settings.debug = !settings.debug;
-            return switchMessage("Debug", settings.debug);
-        default:
-            return std::string();
-    }
-}
-
-void SettingsKeyLatches::poll(const KeyQuery& isPressed, const Action& fire) {
-    std::size_t slot = 0;
-    for (int key : settingsKeys) {
-        if (isPressed(key)) {
-            latched[slot] = true;
-        }
-        if (!isPressed(key) && latched[slot]) {
-            fire(key);
-            latched[slot] = false;
-        }
-        ++slot;
-    }
 }
 
 }  // namespace rtr::show

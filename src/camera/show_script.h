@@ -8,14 +8,8 @@
 #include <glm/glm.hpp>
 
 #include <cstddef>
-#include <functional>
 #include <optional>
-#include <string>
 #include <vector>
-
-namespace rtr {
-struct RenderSettingsRecord;
-}
 
 namespace rtr::show {
 
@@ -86,24 +80,5 @@ struct IloPartMatrices {
     glm::mat4 core;  // body, head and face move as one
 };
 IloPartMatrices iloPartMatrices(const IloPose& pose, double t);
-
-// The polled settings keys, in polling order.
-inline constexpr int settingsKeys[] = {72, 79, 69, 82, 77};  // H, O, E, R, M
-
-// Performs the action of one settings key and returns the console line it reports.
-std::string applySettingsKey(int key, RenderSettingsRecord& settings);
-
-// One latch per settings key: an action fires once, in the frame its key is seen released
-// after having been seen pressed. isPressed is queried twice per key and frame, as the sticky
-// window keys report a press and release between two polls in that order.
-class SettingsKeyLatches {
-  public:
-    using KeyQuery = std::function<bool(int key)>;
-    using Action = std::function<void(int key)>;
-    void poll(const KeyQuery& isPressed, const Action& fire);
-
-  private:
-    bool latched[sizeof(settingsKeys) / sizeof(settingsKeys[0])] = {};
-};
 
 }  // namespace rtr::show

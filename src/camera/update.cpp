@@ -9,6 +9,7 @@
 
 #include "app/globals.h"
 #include "app/music.h"
+#include "app/setting_keys.h"
 #include "camera/camera.h"
 #include "camera/show_script.h"
 #include "scene/point_light.h"
@@ -24,8 +25,6 @@ float graniteOffset = 0.0f;
 scene::Texture* iloFaceOwnTexture = nullptr;
 
 namespace {
-
-show::SettingsKeyLatches settingsKeyLatches;
 
 void setModelMatrix(scene::SceneGeometry* model, const glm::mat4& matrix) {
     if (model != nullptr) {
@@ -136,16 +135,6 @@ void steerFreeFlyCamera(double deltaT) {
     }
 }
 
-bool settingsKeyPressed(int key) {
-    return mainWindow != nullptr && glfwGetKey(mainWindow->window, key) == GLFW_PRESS;
-}
-
-void pollSettingsKeys() {
-    settingsKeyLatches.poll(settingsKeyPressed, [](int key) {
-        std::cout << show::applySettingsKey(key, RenderSettings) << std::endl;
-    });
-}
-
 }  // namespace
 
 void update(double deltaT) {
@@ -163,7 +152,8 @@ void update(double deltaT) {
     moveGraniteBlock(deltaT);
     placeIloParts(t);
     steerFreeFlyCamera(deltaT);
-    pollSettingsKeys();
+    if (mainWindow != nullptr)
+        pollReleasedSettingKeys(mainWindow->window);
     if (musicSystem != nullptr) {
         musicSystem->update();
     }
@@ -180,7 +170,7 @@ void resetShowState() {
     iloPosition = glm::vec3(0.0f);
     iloHeading = show::initialIloHeading;
     graniteOffset = 0.0f;
-    settingsKeyLatches = show::SettingsKeyLatches();
+    resetReleasedSettingKeys();
 }
 
 }  // namespace rtr

@@ -85,6 +85,8 @@ class GlName {
 
     operator GLuint() const { return name; }
     GLuint get() const { return name; }
+    // Hands the object over to the caller, who deletes it from now on.
+    GLuint release() { return std::exchange(name, 0); }
 
     // Deletes the object held so far and takes `replacement` over.
     void reset(GLuint replacement = 0) {

@@ -93,6 +93,11 @@ void ShaderProgram::addShader(GLenum type, const std::string& path, const std::s
     if (!readWholeFile(path, text)) {
         platform::fatalExit("Failed to open shader file", unreadableShaderDetail(path));
     }
+    addShaderSource(type, text, path, defines);
+}
+
+void ShaderProgram::addShaderSource(GLenum type, const std::string& text, const std::string& name,
+                                    const std::string& defines) {
     const GLuint shader = glCreateShader(type);
     if (shader == 0) {
         platform::fatalExit("Failed to create shader");
@@ -103,7 +108,7 @@ void ShaderProgram::addShader(GLenum type, const std::string& path, const std::s
     GLint compiled = 0;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
     if (compiled == 0) {
-        platform::fatalExit("Failed to compile shader: " + path + "\n" + shaderLog(shader));
+        platform::fatalExit("Failed to compile shader: " + name + "\n" + shaderLog(shader));
     }
     glAttachShader(program, shader);
 }

@@ -17,6 +17,9 @@ class ShaderProgram {
     // such as "#define NAME\n") go in right after the source's #version line, so one file
     // can yield variants with parts compiled out.
     void addShader(GLenum type, const std::string& path, const std::string& defines = "");
+    // The same for a stage given as text; `name` stands for it in a failure's message.
+    void addShaderSource(GLenum type, const std::string& source, const std::string& name,
+                         const std::string& defines = "");
     // Binds "fragColor" to colour 0, links, and releases the compiled stages.
     void link();
     // The link of the particle programs; optionally captures the particle record's varyings.

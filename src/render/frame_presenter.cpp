@@ -1,16 +1,35 @@
 #include "render/frame_presenter.h"
 
+#include "gpu/shader_program.h"
+#include "scene/quad.h"
+
 namespace rtr {
+
+FramePresenter::FramePresenter() : program(std::make_unique<ShaderProgram>()) {
+    program->addShader(GL_VERTEX_SHADER, "../Shader/presentFrame.vert");
+    program->addShader(GL_FRAGMENT_SHADER, "../Shader/presentFrame.frag");
+    program->link();
+    GLint current = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    program->use();
+    glUniform1i(ShaderProgram::uniformLocation(program->program, "frame"), 0);
+    glUseProgram(static_cast<GLuint>(current));
+}
+
+// Out of line, where ShaderProgram is complete.
+FramePresenter::~FramePresenter() = default;
 
 void FramePresenter::makeTarget(PixelSize size) {
     colorTexture = GlTexture::create();
     glBindTexture(GL_TEXTURE_2D, colorTexture);
-    // Eight bits a channel, like the window: the scaled frame carries the same values the
-    // window would have held.
+    // Eight bits a channel, like the window: the scaled frame is filtered from the very values
+    // a window of the render size would have shown.
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, size.width, size.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                  nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glBindTexture(GL_TEXTURE_2D, 0);
     if (framebuffer == 0)
         framebuffer = GlFramebuffer::create();
@@ -21,7 +40,6 @@ void FramePresenter::makeTarget(PixelSize size) {
 }
 
 void FramePresenter::beginFinalPass(PixelSize render, PixelSize window) {
-    renderSize = render;
     windowSize = window;
     drawsOffScreen = render != window;
     if (drawsOffScreen) {
@@ -36,18 +54,37 @@ void FramePresenter::beginFinalPass(PixelSize render, PixelSize window) {
     glViewport(0, 0, render.width, render.height);
 }
 
-void FramePresenter::present() {
+// Only the bars are cleared: the frame covers the rest, and on a software rasteriser a clear
+// of the whole window costs as much as drawing the frame into it.
+void FramePresenter::clearBars() const {
+    const bool besides = shown.width < windowSize.width;
+    const PixelRect first = besides ? PixelRect{0, 0, shown.x, windowSize.height}
+                                    : PixelRect{0, 0, windowSize.width, shown.y};
+    const PixelRect second =
+        besides ? PixelRect{shown.x + shown.width, 0, windowSize.width - shown.x - shown.width,
+                            windowSize.height}
+                : PixelRect{0, shown.y + shown.height, windowSize.width,
+                            windowSize.height - shown.y - shown.height};
+    glEnable(GL_SCISSOR_TEST);
+    for (const PixelRect& bar : {first, second}) {
+        if (bar.width <= 0 || bar.height <= 0)
+            continue;
+        glScissor(bar.x, bar.y, bar.width, bar.height);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glDisable(GL_SCISSOR_TEST);
+}
+
+void FramePresenter::present(scene::Quad& quad) {
     if (!drawsOffScreen)
         return;
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glViewport(0, 0, windowSize.width, windowSize.height);
-    // The bars: whatever the window held before (a larger frame, garbage after a resize) goes.
-    glClear(GL_COLOR_BUFFER_BIT);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
-    glBlitFramebuffer(0, 0, renderSize.width, renderSize.height, shown.x, shown.y,
-                      shown.x + shown.width, shown.y + shown.height, GL_COLOR_BUFFER_BIT,
-                      GL_LINEAR);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    clearBars();
+    glViewport(shown.x, shown.y, shown.width, shown.height);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, colorTexture);
+    program->use();
+    quad.draw();
 }
 
 }  // namespace rtr

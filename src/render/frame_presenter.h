@@ -1,23 +1,34 @@
 #pragma once
 
+#include <memory>
+
 #include "gpu/gl_name.h"
 #include "render/frame_size.h"
 
 namespace rtr {
 
+class ShaderProgram;
+namespace scene {
+class Quad;
+}
+
 // Puts the finished frame into the window whatever size the window has. When the window's
-// framebuffer is exactly the render size, the final pass draws straight into it, as it always
-// did; otherwise it draws into a colour target of the render size, which is then scaled into
+// framebuffer is exactly the render size, the final pass draws straight into it; otherwise it
+// draws into a colour target of the render size, which is then drawn, linearly filtered, into
 // the largest centred rectangle of the same aspect, with black bars on the spare sides.
-// Owns that target and its framebuffer; needs a current context for its whole life.
+// Owns that target, its framebuffer and the program that draws it; needs a current context.
 class FramePresenter {
   public:
+    // Builds the presentFrame program from "../Shader/".
+    FramePresenter();
+    ~FramePresenter();
+
     // Binds where the final pass must draw for a window framebuffer of `window` pixels and sets
     // the viewport to the render size. The target is (re)made on first use at a new size.
     void beginFinalPass(PixelSize render, PixelSize window);
-    // Scales the frame into the window if beginFinalPass() drew off-screen; leaves the window's
-    // framebuffer bound for drawing and reading.
-    void present();
+    // Draws the frame into the window with `quad` if beginFinalPass() drew off-screen; leaves
+    // the window's framebuffer bound and texture unit 0 active.
+    void present(scene::Quad& quad);
 
     // True while frames go through the off-screen target.
     bool scaling() const { return drawsOffScreen; }
@@ -28,11 +39,12 @@ class FramePresenter {
 
   private:
     void makeTarget(PixelSize size);
+    void clearBars() const;
 
     GlFramebuffer framebuffer;  // declared before the texture, so it goes after it
     GlTexture colorTexture;
+    std::unique_ptr<ShaderProgram> program;
     PixelSize targetSize;
-    PixelSize renderSize;
     PixelSize windowSize;
     PixelRect shown;
     bool drawsOffScreen = false;

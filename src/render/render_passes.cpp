@@ -19,6 +19,7 @@
 #include "render/occlusion_blur.h"
 #include "render/shadow_map.h"
 #include "scene/point_light.h"
+#include "scene/scene_layout.h"
 #include "scene/scene_lights.h"
 #include "scene/quad.h"
 #include "scene/scene_geometry.h"
@@ -36,7 +37,6 @@ struct FrameMatrices {
 };
 FrameMatrices frame;
 
-constexpr int kShadowMapSize = 512;
 const glm::vec3 kNoOverrideColor(-1.0f);
 
 // Booleans reach the shaders as 1 and -1; 0 never means "off".
@@ -136,8 +136,8 @@ bool reliefMayReachView(const scene::SceneObject& object, float dispFactor) {
 void drawTessellatedObjects(bool culling) {
     ShaderProgram& program = *displaceShaderProgram;
     const float tessellationOn = RenderSettings.tessellation ? 1.0f : 0.0f;
-    const float vesselDisplacement = 0.125f * tessellationOn;
-    const float wallDisplacement = 0.165f * tessellationOn;
+    const float vesselDisplacement = scene::layout::vesselDisplacementScale * tessellationOn;
+    const float wallDisplacement = scene::layout::wallDisplacementScale * tessellationOn;
     // The vessel and walls are modelled in world space: one model-view matrix serves them all.
     setMatrix(program.modelViewMatrix, frame.view);
     if ((isInFrustum(*vesselTess) || !culling) &&
@@ -263,7 +263,7 @@ void renderShadowPass() {
         faceMatrices[face] = shadowTransforms[face] * toLight;
 
     glDepthMask(GL_TRUE);
-    glViewport(0, 0, kShadowMapSize, kShadowMapSize);
+    glViewport(0, 0, shadowMapSize, shadowMapSize);
     // Culling front faces stores the far side of closed casters, so lit surfaces never compare
     // against themselves; the offset covers the remaining slope-dependent error.
     glCullFace(GL_FRONT);
@@ -407,7 +407,7 @@ void renderFinalPass() {
     glUniform1f(hdr.exposure, RenderSettings.exposure);
     glUniform1f(hdr.gamma, RenderSettings.gamma);
     hdrQuad->draw();
-    framePresenter->present();
+    framePresenter->present(*hdrQuad);
 }
 
 void resizeRenderTargets(PixelSize size) {
@@ -421,13 +421,21 @@ void resizeRenderTargets(PixelSize size) {
     glViewport(0, 0, size.width, size.height);
 }
 
+const std::array<RenderStage, 6> renderStages = {{
+    {"shadow", renderShadowPass, "light 0 and the casters", "the shadow cube map"},
+    {"camera", updateCameraMatrices, "the camera, the render size", "projection, frustumPlanes"},
+    {"geometry", renderGeometryPass, "models, textures, frustumPlanes",
+     "G-buffer position, normal, albedo, depth-stencil; clears the HDR colour"},
+    {"ssao", renderSsaoPass, "G-buffer position and normal",
+     "the SSAO texture and its blurred copy (OcclusionBlur)"},
+    {"lights", renderLightPass, "G-buffer, blurred SSAO, shadow cube map",
+     "HDR colour (additive), stencil"},
+    {"final", renderFinalPass, "HDR colour",
+     "the window (through the FramePresenter when it must scale)"},
+}};
+
 void render() {
-    renderShadowPass();
-    updateCameraMatrices();
-    renderGeometryPass();
-    renderSsaoPass();
-    renderLightPass();
-    renderFinalPass();
+    for (const RenderStage& stage : renderStages) stage.run();
 }
 
 }  // namespace rtr

@@ -1,25 +1,27 @@
 #pragma once
 
+#include <array>
+
 #include "render/frame_size.h"
 
 namespace rtr {
 
-// Draws one frame in six stages:
-//   1 shadow pass    reads light 0 and the casters   writes the shadow cube map
-//   2 camera         reads the camera                writes projection and frustumPlanes
-//   3 geometry       reads models, textures,         writes G-buffer position/normal/albedo,
-//                          frustumPlanes                   depth-stencil; clears HDR colour
-//   4 SSAO           reads G-buffer position/normal  writes the SSAO texture and its blurred
-//                                                           copy (OcclusionBlur)
-//   5 lights         reads G-buffer, blurred SSAO,   writes HDR colour (additive), stencil
-//                          cube map
-//   6 final          reads HDR colour                writes the window (through the
-//                                                           FramePresenter when it must scale)
-// Lights that are switched off or whose volume lies outside the view draw nothing; only light 0
-// is shaded with the shadow-map build of deferredLight.
+// One stage of the frame: its name (as the benchmark, the stage pictures and the tests call
+// it), the function that runs it, what it reads and what it writes.
+struct RenderStage {
+    const char* name;
+    void (*run)();
+    const char* reads;
+    const char* writes;
+};
+
+// The frame's stages in order. Lights that are switched off or whose volume lies outside the
+// view draw nothing; only light 0 is shaded with the shadow-map build of deferredLight.
+extern const std::array<RenderStage, 6> renderStages;
+
+// Draws one frame: every stage of renderStages in order.
 void render();
 
-// Each stage on its own, for the benchmark's per-stage timing; render() calls them in order.
 void renderShadowPass();
 void updateCameraMatrices();
 void renderGeometryPass();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gpu/gl_name.h"
+#include "scene/scene_layout.h"
 
 namespace rtr {
 
@@ -16,7 +17,7 @@ class ShaderProgram;
 // in one pass.
 class ShadowMapFBO {
   public:
-    // Creates the 512 x 512 cube map and its framebuffer; reports an incomplete framebuffer.
+    // Creates the cube map (shadowMapSize square faces) and its framebuffer; reports an incomplete framebuffer.
     void init();
 
     GlFramebuffer framebuffer;
@@ -32,7 +33,7 @@ struct CubeFaceView {
 // In layer order of the cube map: +X, -X, +Y, -Y, +Z, -Z.
 extern const std::array<CubeFaceView, 6> cubeFaceViews;
 
-constexpr GLsizei shadowMapSize = 512;
+constexpr GLsizei shadowMapSize = scene::layout::shadowMapSize;
 
 // A 90-degree square frustum per face with the camera's clip distances.
 glm::mat4 shadowProjection();

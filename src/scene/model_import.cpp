@@ -80,25 +80,11 @@ void appendTriangles(const aiMesh& mesh, MeshData& data) {
     }
 }
 
-template <typename T>
-GlBuffer makeBuffer(GLenum target, const std::vector<T>& data) {
-    GlBuffer buffer = GlBuffer::create();
-    glBindBuffer(target, buffer);
-    glBufferData(target, static_cast<GLsizeiptr>(data.size() * sizeof(T)), data.data(),
-                 GL_STATIC_DRAW);
-    glBindBuffer(target, 0);
-    return buffer;
-}
-
+// A stream the program does not read stays unattached.
 void attachStream(GLuint program, const char* name, GLuint buffer, GLint components) {
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
     const GLint location = program != 0 ? glGetAttribLocation(program, name) : -1;
-    if (location != -1) {
-        const auto index = static_cast<GLuint>(location);
-        glEnableVertexAttribArray(index);
-        glVertexAttribPointer(index, components, GL_FLOAT, GL_FALSE,
-                              static_cast<GLsizei>(components * sizeof(GLfloat)), nullptr);
-    }
+    if (location != -1)
+        attachFloatStream(static_cast<GLuint>(location), buffer, components);
 }
 
 // Loads texture 0 of one type; false when the material names none.
@@ -169,10 +155,10 @@ MeshData readFirstMesh(const aiScene& scene) {
 }
 
 void uploadMesh(const MeshData& mesh, GLuint program, MeshBuffers& buffers) {
-    buffers.positionBuffer = makeBuffer(GL_ARRAY_BUFFER, mesh.positions);
-    buffers.normalBuffer = makeBuffer(GL_ARRAY_BUFFER, mesh.normals);
-    buffers.uvBuffer = makeBuffer(GL_ARRAY_BUFFER, mesh.uvs);
-    buffers.indexBuffer = makeBuffer(GL_ELEMENT_ARRAY_BUFFER, mesh.indices);
+    buffers.positionBuffer = makeStaticBuffer(GL_ARRAY_BUFFER, mesh.positions);
+    buffers.normalBuffer = makeStaticBuffer(GL_ARRAY_BUFFER, mesh.normals);
+    buffers.uvBuffer = makeStaticBuffer(GL_ARRAY_BUFFER, mesh.uvs);
+    buffers.indexBuffer = makeStaticBuffer(GL_ELEMENT_ARRAY_BUFFER, mesh.indices);
     buffers.vao = GlVertexArray::create();
     glBindVertexArray(buffers.vao);
     attachStream(program, "position", buffers.positionBuffer, 3);

@@ -1,5 +1,7 @@
 #include "scene/quad.h"
 
+#include "scene/mesh_buffers.h"
+
 namespace rtr::scene {
 
 namespace {
@@ -13,31 +15,17 @@ const GLfloat uvs[] = {0.0f, 1.0f, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f, 0.0f};
 // Two counter-clockwise triangles seen from +z.
 const GLuint indices[] = {0, 1, 2, 1, 3, 2};
 
-GlBuffer makeBuffer(GLenum target, GLsizeiptr size, const void* data) {
-    GlBuffer buffer = GlBuffer::create();
-    glBindBuffer(target, buffer);
-    glBufferData(target, size, data, GL_STATIC_DRAW);
-    glBindBuffer(target, 0);
-    return buffer;
-}
-
-void attachStream(GLuint location, GLuint buffer, GLint components) {
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    glEnableVertexAttribArray(location);
-    glVertexAttribPointer(location, components, GL_FLOAT, GL_FALSE, 0, nullptr);
-}
-
 }  // namespace
 
 Quad::Quad(const glm::mat4& modelMatrix, ShaderProgram* shaderProgram)
     : SceneObject(modelMatrix), shaderProgram(shaderProgram) {
-    positionBuffer = makeBuffer(GL_ARRAY_BUFFER, sizeof positions, positions);
-    uvBuffer = makeBuffer(GL_ARRAY_BUFFER, sizeof uvs, uvs);
-    indexBuffer = makeBuffer(GL_ELEMENT_ARRAY_BUFFER, sizeof indices, indices);
+    positionBuffer = makeStaticBuffer(GL_ARRAY_BUFFER, sizeof positions, positions);
+    uvBuffer = makeStaticBuffer(GL_ARRAY_BUFFER, sizeof uvs, uvs);
+    indexBuffer = makeStaticBuffer(GL_ELEMENT_ARRAY_BUFFER, sizeof indices, indices);
     vao = GlVertexArray::create();
     glBindVertexArray(vao);
-    attachStream(positionLocation, positionBuffer, 3);
-    attachStream(uvLocation, uvBuffer, 2);
+    attachFloatStream(positionLocation, positionBuffer, 3);
+    attachFloatStream(uvLocation, uvBuffer, 2);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
     // Unbind the array first so it keeps its element buffer.
     glBindVertexArray(0);

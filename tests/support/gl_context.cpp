@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <thread>
 
+#include "gpu/shader_program.h"
+
 namespace testsupport {
 
 bool initGlfw() {
@@ -52,52 +54,44 @@ std::vector<GLenum> drainGlErrors() {
     return errors;
 }
 
-namespace {
-
-GLuint compileStage(GLenum type, const char* source) {
-    GLuint shader = glCreateShader(type);
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    GLint ok = 0;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[4096];
-        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-        std::fprintf(stderr, "test shader failed: %s\n", log);
-        std::abort();
-    }
-    return shader;
+OffscreenTarget::OffscreenTarget(int size, GLenum internalFormat, GLenum format, GLenum type) {
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(internalFormat), size, size, 0, format, type,
+                 nullptr);
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+    glViewport(0, 0, size, size);
 }
 
-}  // namespace
+OffscreenTarget::~OffscreenTarget() {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glDeleteFramebuffers(1, &framebuffer);
+    glDeleteTextures(1, &texture);
+}
+
+GLuint primitivesGeneratedBy(const std::function<void()>& draw) {
+    GLuint query = 0;
+    glGenQueries(1, &query);
+    glBeginQuery(GL_PRIMITIVES_GENERATED, query);
+    draw();
+    glEndQuery(GL_PRIMITIVES_GENERATED);
+    GLuint primitives = 0;
+    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &primitives);
+    glDeleteQueries(1, &query);
+    return primitives;
+}
 
 GLuint buildProgram(const char* vertexSource, const char* fragmentSource,
                     const char* geometrySource) {
-    GLuint program = glCreateProgram();
-    GLuint vs = compileStage(GL_VERTEX_SHADER, vertexSource);
-    GLuint fs = compileStage(GL_FRAGMENT_SHADER, fragmentSource);
-    glAttachShader(program, vs);
-    glAttachShader(program, fs);
-    GLuint gs = 0;
-    if (geometrySource) {
-        gs = compileStage(GL_GEOMETRY_SHADER, geometrySource);
-        glAttachShader(program, gs);
-    }
-    glLinkProgram(program);
-    GLint ok = 0;
-    glGetProgramiv(program, GL_LINK_STATUS, &ok);
-    if (!ok) {
-        char log[4096];
-        glGetProgramInfoLog(program, sizeof log, nullptr, log);
-        std::fprintf(stderr, "test program failed to link: %s\n", log);
-        std::abort();
-    }
-    glDeleteShader(vs);
-    glDeleteShader(fs);
-    if (gs) {
-        glDeleteShader(gs);
-    }
-    return program;
+    rtr::ShaderProgram program;
+    program.addShaderSource(GL_VERTEX_SHADER, vertexSource, "test vertex stage");
+    program.addShaderSource(GL_FRAGMENT_SHADER, fragmentSource, "test fragment stage");
+    if (geometrySource)
+        program.addShaderSource(GL_GEOMETRY_SHADER, geometrySource, "test geometry stage");
+    program.link();
+    return program.program.release();
 }
 
 }  // namespace testsupport

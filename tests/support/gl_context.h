@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
+#include <functional>
 #include <vector>
 
 namespace testsupport {
@@ -21,11 +22,28 @@ class GlContext {
     GLFWwindow* window = nullptr;
 };
 
+// A square colour texture bound, in its own framebuffer, for drawing and reading, with the
+// viewport on it: what a test draws lands there and is read back from there. Both GL objects
+// go with it.
+class OffscreenTarget {
+  public:
+    OffscreenTarget(int size, GLenum internalFormat, GLenum format, GLenum type);
+    ~OffscreenTarget();
+    OffscreenTarget(const OffscreenTarget&) = delete;
+    OffscreenTarget& operator=(const OffscreenTarget&) = delete;
+
+    GLuint texture = 0;
+    GLuint framebuffer = 0;
+};
+
+// The primitives the GL generated while `draw` ran.
+GLuint primitivesGeneratedBy(const std::function<void()>& draw);
+
 // Clears and returns every pending GL error, oldest first.
 std::vector<GLenum> drainGlErrors();
 
-// Builds a program from inline sources (vertex, fragment, optional geometry); aborts the test
-// binary on failure since every caller relies on a working program.
+// Builds a program from inline sources (vertex, fragment, optional geometry) the way the
+// program builds its own; a failure ends the test binary, since every caller relies on it.
 GLuint buildProgram(const char* vertexSource, const char* fragmentSource,
                     const char* geometrySource = nullptr);
 

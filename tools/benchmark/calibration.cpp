@@ -28,30 +28,6 @@ void main() {
 }
 )";
 
-GLuint compiledStage(GLenum type, const char* source) {
-    const GLuint shader = glCreateShader(type);
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    GLint compiled = 0;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-    if (compiled == 0)
-        std::cerr << "calibration: shader did not compile" << std::endl;
-    return shader;
-}
-
-GLuint linkedConstantColourProgram() {
-    const GLuint program = glCreateProgram();
-    const GLuint vertex = compiledStage(GL_VERTEX_SHADER, kVertexSource);
-    const GLuint fragment = compiledStage(GL_FRAGMENT_SHADER, kFragmentSource);
-    glAttachShader(program, vertex);
-    glAttachShader(program, fragment);
-    glBindFragDataLocation(program, 0, "fragColor");
-    glLinkProgram(program);
-    glDeleteShader(vertex);
-    glDeleteShader(fragment);
-    return program;
-}
-
 struct SavedState {
     GLint framebuffer = 0;
     GLint program = 0;
@@ -109,7 +85,9 @@ FullScreenPassCalibration::FullScreenPassCalibration() {
     glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, target, 0);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(previous));
 
-    program.reset(linkedConstantColourProgram());
+    program.addShaderSource(GL_VERTEX_SHADER, kVertexSource, "calibration vertex stage");
+    program.addShaderSource(GL_FRAGMENT_SHADER, kFragmentSource, "calibration fragment stage");
+    program.link();
     vertexArray = rtr::GlVertexArray::create();
 }
 
@@ -130,7 +108,7 @@ void FullScreenPassCalibration::measure(int passes) {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_STENCIL_TEST);
     glDisable(GL_BLEND);
-    glUseProgram(program);
+    program.use();
     glBindVertexArray(vertexArray);
     for (int i = 0; i < passes; ++i) drawOnePass();
     restoreState(saved);
@@ -144,9 +122,8 @@ void FullScreenPassCalibration::report(double moment, double frameMedianMs, bool
     std::sort(sorted.begin(), sorted.end());
     const double median = sorted[sorted.size() / 2];
     out << std::fixed << std::setprecision(2) << "  full-screen pass " << median
-        << " ms median over " << sorted.size() << " passes; frame median = "
-        << std::setprecision(1) << frameMedianMs / median << " full-screen-pass equivalents"
-        << std::endl;
-    csv << moment << ",fullscreen_pass," << sorted.front() << "," << median << ","
-        << sorted.back() << "\n";
+        << " ms median over " << sorted.size() << " passes; frame median = " << std::setprecision(1)
+        << frameMedianMs / median << " full-screen-pass equivalents" << std::endl;
+    csv << moment << ",fullscreen_pass," << sorted.front() << "," << median << "," << sorted.back()
+        << "\n";
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "gpu/gl_name.h"
+#include "gpu/shader_program.h"
 
 // The cost of one full-screen pass writing a constant colour into a 1024 x 768 target, timed in
 // the same run as the frames. Frame times divided by it stay comparable between machines and
@@ -25,7 +26,7 @@ class FullScreenPassCalibration {
 
     rtr::GlFramebuffer framebuffer;
     rtr::GlTexture target;
-    rtr::GlProgram program;
+    rtr::ShaderProgram program;
     rtr::GlVertexArray vertexArray;
     std::vector<double> samplesMs;
     std::size_t batchStart = 0;

@@ -4,7 +4,13 @@
 // faces given here are where the relief of the walls ends up; the tessellated walls' base
 // surfaces lie behind them by the displacement their flat panels receive.
 
+#include "scene/scene_layout.h"
+
 namespace scenegen::layout {
+
+// The numbers the program shares with the generator: displacement scales, the roll line, the
+// granite's lift, the cage pivot and Ilo's arm placement.
+using namespace rtr::scene::layout;
 
 // Main room.
 inline constexpr float roomMinX = -2.7f;
@@ -32,8 +38,8 @@ inline constexpr float doorMaxZ = 1.86f;
 inline constexpr float doorTop = 1.94f;
 inline constexpr float doorHeldOffsetX = 0.2f;
 
-// Wall relief: the renderer pushes wall surfaces into the room by displacement * 0.165.
-inline constexpr float wallDisplacementScale = 0.165f;
+// Wall relief: the renderer pushes wall surfaces into the room by their displacement times
+// wallDisplacementScale.
 inline constexpr float panelDisplacement = 0.35f;  // flat panels stand at the room faces
 inline constexpr float wallBaseOffset = wallDisplacementScale * panelDisplacement;
 inline constexpr float wallOverlap = 0.25f;  // walls run past corners so relief never cracks
@@ -56,15 +62,10 @@ inline constexpr float leftRampTopZ = -4.1f;
 inline constexpr float vesselX = -0.1f;
 inline constexpr float vesselZ = -2.8f;
 inline constexpr float vesselRadius = 0.38f;
-inline constexpr float vesselDisplacementScale = 0.125f;
 
-// Conveyor along z at x = 0: rolls at height 0.475, 0.3 apart from z = -0.9.
-inline constexpr float rollY = 0.475f;
+// Conveyor along z at x = 0, under the roll line.
 inline constexpr float rollRadius = 0.06f;
 inline constexpr float rollHalfLength = 0.28f;
-inline constexpr float firstRollZ = -0.9f;
-inline constexpr float rollSpacing = 0.3f;
-inline constexpr int rollCount = 10;
 inline constexpr float beltTop = rollY + rollRadius;
 inline constexpr float railX = 0.31f;
 inline constexpr float backHousingMinZ = -2.0f;
@@ -75,26 +76,15 @@ inline constexpr float housingHalfWidth = 0.38f;
 inline constexpr float tunnelHalfWidth = 0.26f;
 inline constexpr float tunnelTop = 0.70f;
 
-// Granite block, authored inside the back housing; the show lifts it by 0.035 onto the rolls
-// and carries it up to 7 along +z, through the front housing and out of the room.
-inline constexpr float graniteLift = 0.035f;
+// Granite block, authored inside the back housing; the show lifts it by graniteLift onto the
+// rolls and carries it up to 7 along +z, through the front housing and out of the room.
 inline constexpr float graniteHalfWidth = 0.18f;
 inline constexpr float graniteHeight = 0.14f;
 inline constexpr float graniteMinZ = -1.8f;
 inline constexpr float graniteMaxZ = -1.4f;
 
-// Cage lamp: pivot at the origin of its model, hanging down; the main light sits 0.57 under
-// its own pivot 0.02 lower, so about 0.59 under the lamp's.
-inline constexpr float cagePivotY = 2.55f;
-inline constexpr float cageLightDrop = 0.59f;
-
 // Ilo, in his body's own metres (origin where the show puts iloPosition plus the bob).
 inline constexpr float iloBodyBottom = -0.075f;
 inline constexpr float iloHeadTop = 0.255f;
-inline constexpr float iloArmScaleX = 0.176f;
-inline constexpr float iloArmScaleY = 1.007f;
-inline constexpr float iloArmScaleZ = 0.334f;
-inline constexpr float iloArmOffsetX = 1.025f;
-inline constexpr float iloArmOffsetY = 0.1f;
 
 }  // namespace scenegen::layout
