@@ -20,42 +20,20 @@
 
 namespace tools {
 
-const std::array<const char*, kStageCount> kStageNames = {"shadow", "camera", "geometry",
-                                                          "ssao",   "lights", "final"};
-
 namespace {
-
-using StageCall = void (*)();
-const std::array<StageCall, kStageCount> kStageCalls = {
-    rtr::renderShadowPass, rtr::updateCameraMatrices, rtr::renderGeometryPass,
-    rtr::renderSsaoPass,   rtr::renderLightPass,      rtr::renderFinalPass};
 
 constexpr const char* kFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
+// The median GPU time of each stage over `repeats` draws of the same frame.
 std::array<double, kStageCount> timeStages(int repeats) {
-    std::array<GLuint, kStageCount> queries{};
-    glGenQueries(kStageCount, queries.data());
+    StageTimer timer;
     std::array<std::vector<double>, kStageCount> samples;
     for (int r = 0; r < repeats; ++r) {
-        for (int s = 0; s < kStageCount; ++s) {
-            glBeginQuery(GL_TIME_ELAPSED, queries[s]);
-            kStageCalls[s]();
-            glEndQuery(GL_TIME_ELAPSED);
-        }
-        for (int s = 0; s < kStageCount; ++s) {
-            GLuint64 nanoseconds = 0;
-            glGetQueryObjectui64v(queries[s], GL_QUERY_RESULT, &nanoseconds);
-            samples[s].push_back(static_cast<double>(nanoseconds) / 1.0e6);
-        }
+        const FrameTimes times = timer.timeFrame();
+        for (std::size_t s = 0; s < kStageCount; ++s) samples[s].push_back(times.stages[s]);
     }
-    glDeleteQueries(kStageCount, queries.data());
     std::array<double, kStageCount> medians{};
-    for (int s = 0; s < kStageCount; ++s) medians[s] = median(samples[s]);
+    for (std::size_t s = 0; s < kStageCount; ++s) medians[s] = summarise(samples[s]).median;
     return medians;
 }
 
@@ -197,7 +175,7 @@ bool writeSheet(const FrameAnatomy& anatomy, double showTime, const std::string&
         const StageImage& image = anatomy.images[i];
         arguments.push_back("-label");
         arguments.push_back(std::to_string(i + 1) + ". " + image.caption + "\\n" +
-                            kStageNames[image.stage] + " stage " +
+                            rtr::renderStages[image.stage].name + " stage " +
                             format("%.1f ms", anatomy.milliseconds[image.stage]));
         arguments.push_back(directory + "/" + image.file);
     }
