@@ -147,6 +147,22 @@ void ShaderProgram::linkChecked() {
     }
 }
 
+std::unique_ptr<ShaderProgram> linkedFileProgram(const std::string& baseName) {
+    auto program = std::make_unique<ShaderProgram>();
+    program->addShader(GL_VERTEX_SHADER, "../Shader/" + baseName + ".vert");
+    program->addShader(GL_FRAGMENT_SHADER, "../Shader/" + baseName + ".frag");
+    program->link();
+    return program;
+}
+
+void setSamplerUnit(const ShaderProgram& program, const char* name, GLint unit) {
+    GLint current = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    program.use();
+    glUniform1i(ShaderProgram::uniformLocation(program.program, name), unit);
+    glUseProgram(static_cast<GLuint>(current));
+}
+
 // Attached stages stay alive inside the program; GL frees them with it.
 void ShaderProgram::releaseShaders() {
     shaders.clear();
