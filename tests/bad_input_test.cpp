@@ -3,9 +3,13 @@
 // errors with exit status 2) and nothing runs that the user did not ask for.
 #include <FreeImage.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -197,7 +201,259 @@ TEST(BadInput, VideoNeedsNoShellAndIsOnlyReportedWhenFfmpegMadeIt) {
                                                capture + "-failed");
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.out.find("Video written"), std::string::npos) << failed.out;
-    EXPECT_NE(failed.err.find("ffmpeg failed (exit status 1)"), std::string::npos) << failed.err;
+    EXPECT_NE(
+        failed.err.find("cannot write " + odd + "-failed/show.mp4: ffmpeg exited with status 1"),
+        std::string::npos)
+        << failed.err;
+    EXPECT_TRUE(fs::is_empty(box.runDir() / (odd + "-failed")));
+}
+
+// A folder that cannot take a file even for root, which ignores permission bits: a read-only
+// or a full tmpfs mounted over it while the object lives. Without root a read-only folder is a
+// folder without write permission; a full file system needs root and is then not ready().
+class UnwritableFolder {
+  public:
+    enum Kind { readOnly, full };
+
+    UnwritableFolder(fs::path folder, Kind kind) : dir(std::move(folder)) {
+        fs::create_directories(dir);
+        if (geteuid() != 0) {
+            locked = kind == readOnly;
+            if (locked)
+                fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+            return;
+        }
+        const unsigned long flags = kind == readOnly ? MS_RDONLY : 0;
+        mounted = mount("lumavex-test", dir.c_str(), "tmpfs", flags, "size=64k") == 0;
+        locked = mounted;
+        if (mounted && kind == full)
+            fill();
+    }
+    ~UnwritableFolder() {
+        if (mounted)
+            umount2(dir.c_str(), MNT_DETACH);
+        else
+            fs::permissions(dir, fs::perms::owner_all);
+    }
+    bool ready() const { return locked; }
+    // The files in it, the filler of a full one left out.
+    std::vector<std::string> files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir))
+            if (entry.path().filename() != "filler")
+                names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+  private:
+    // Writes until the file system is out of room.
+    void fill() const {
+        std::ofstream filler(dir / "filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size())) &&
+               filler.flush()) {
+        }
+    }
+
+    fs::path dir;
+    bool mounted = false;
+    bool locked = false;
+};
+
+// A run that could not write its file: status 1, no success line, the file and the cause named.
+void expectWriteFailure(const Outcome& run, const std::string& successLine,
+                        const std::string& failureLine) {
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out.find(successLine), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find(failureLine), std::string::npos) << run.err;
+}
+
+const char* const kNeedsRoot = "a full file system needs root to mount a small tmpfs";
+
+TEST(BadInput, CaptureIntoAReadOnlyOrFullFolderFailsAndLeavesNoImage) {
+    testsupport::ProgramSandbox box;
+    const std::string capture = tool("lumavex_capture") + " --at 0.1 --fps 10 --out ";
+    UnwritableFolder readOnly(box.runDir() / "read-only", UnwritableFolder::readOnly);
+    ASSERT_TRUE(readOnly.ready());
+    const Outcome refused = runIn(box.runDir(), capture + "read-only");
+    expectWriteFailure(refused, "Captured", "cannot write in read-only: ");
+    EXPECT_EQ(refused.out, "");  // found before start-up
+    EXPECT_TRUE(readOnly.files().empty());
+
+    UnwritableFolder full(box.runDir() / "full", UnwritableFolder::full);
+    if (!full.ready())
+        GTEST_SKIP() << kNeedsRoot;
+    expectWriteFailure(runIn(box.runDir(), capture + "full"), "Captured",
+                       "cannot write full/moment_000.10s.png: No space left on device");
+    EXPECT_TRUE(full.files().empty());
+}
+
+TEST(BadInput, BenchmarkFilesThatCannotBeWrittenAreNamedWithTheCause) {
+    testsupport::ProgramSandbox box;
+    const std::string benchmark = tool("lumavex_benchmark") + " --frames 1 --at 1";
+    UnwritableFolder readOnly(box.runDir() / "read-only", UnwritableFolder::readOnly);
+    ASSERT_TRUE(readOnly.ready());
+    for (const std::string& csv :
+         {std::string("/nonexistent/d/b.csv"), std::string("read-only/b.csv")}) {
+        const Outcome refused = runIn(box.runDir(), benchmark + " --csv " + csv);
+        expectWriteFailure(refused, "all moments", "cannot write " + csv + ": ");
+        EXPECT_EQ(refused.out, "") << csv;  // found before a minute of measuring
+    }
+
+    UnwritableFolder full(box.runDir() / "full", UnwritableFolder::full);
+    if (!full.ready())
+        GTEST_SKIP() << kNeedsRoot;
+    const Outcome failed =
+        runIn(box.runDir(), benchmark + " --csv /dev/full --plot full/chart.png");
+    expectWriteFailure(failed, "Chart written", "cannot write /dev/full: No space left on device");
+    expectWriteFailure(failed, "Chart written",
+                       "cannot write full/chart.png: No space left on device");
+    EXPECT_TRUE(full.files().empty());
+}
+
+TEST(BadInput, ChartNameNeverReachesGnuplotsCommands) {
+    testsupport::ProgramSandbox box;
+    const std::string name = "x\nsystem \"touch injected\"\ny.png";
+    const Outcome run = runIn(
+        box.runDir(), tool("lumavex_benchmark") + " --frames 1 --at 1 --plot " + shellQuote(name));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Chart written to " + name + "\n"), std::string::npos) << run.out;
+    EXPECT_EQ(readFile(box.runDir() / name).substr(1, 3), "PNG");
+    EXPECT_FALSE(fs::exists(box.runDir() / "injected"));
+}
+
+TEST(BadInput, ToolsNeverWaitForAKeyAfterAFatalStartUpError) {
+    if (testsupport::runShell("command -v script").exitStatus != 0)
+        GTEST_SKIP() << "script (util-linux) is needed to give the programs a terminal";
+    testsupport::TempDir dir;
+    fs::create_directories(dir.path() / "repo");
+    // `script` runs the command with a terminal as its standard input, as an ssh -t session or
+    // a CI job with a pty does; a program that waited for a key would hang there.
+    const auto onTerminal = [&](const std::string& command) {
+        return runIn(dir.path() / "repo",
+                     "timeout 60 script -qec " + shellQuote(command) + " /dev/null");
+    };
+    const std::string kPrompt = "Press any key";
+    for (const std::string name : {"lumavex_capture", "lumavex_benchmark"}) {
+        for (const std::string environment : {"", "env -u DISPLAY "}) {
+            const Outcome run = onTerminal(environment + tool(name));
+            EXPECT_EQ(run.status, 255) << name << " " << environment << run.out;
+            EXPECT_EQ(run.out.find(kPrompt), std::string::npos) << name << ": " << run.out;
+        }
+    }
+    // The same terminal makes the demo pause: the terminal is real.
+    EXPECT_NE(onTerminal("env -u DISPLAY " + shellQuote(LUMAVEX_BINARY)).out.find(kPrompt),
+              std::string::npos);
+}
+
+TEST(BadInput, InterruptedVideoLeavesNoShowMp4AndNoFfmpeg) {
+    const auto ffmpeg = testsupport::runShell("command -v ffmpeg");
+    if (ffmpeg.exitStatus != 0)
+        GTEST_SKIP() << "ffmpeg is not installed";
+    testsupport::ProgramSandbox box;
+    // An ffmpeg that notes its process id, to see afterwards whether it outlived the tool.
+    const fs::path bin = box.runDir().parent_path() / "bin";
+    fs::create_directories(bin);
+    std::ofstream(bin / "ffmpeg") << "#!/bin/sh\necho $$ >ffmpeg.pid\nexec "
+                                  << ffmpeg.output.substr(0, ffmpeg.output.find('\n'))
+                                  << " \"$@\"\n";
+    fs::permissions(bin / "ffmpeg", fs::perms::owner_all);
+    // A script's background job starts with Ctrl-C ignored; a terminal's foreground job does
+    // not, so the signal is given back its default first.
+    const Outcome run = runIn(
+        box.runDir(),
+        "(PATH=" + shellQuote(bin.string()) + ":\"$PATH\" env --default-signal=INT " +
+            tool("lumavex_capture") +
+            " --video --until 4 --out shots 2>progress.txt & pid=$!; "
+            "until grep -q 'capture: 10 %' progress.txt || ! kill -0 $pid 2>/dev/null; do "
+            "sleep 0.1; done; kill -INT $pid; wait $pid; echo \"status $?\"; cat progress.txt >&2; "
+            "if kill -0 \"$(cat ffmpeg.pid)\" 2>/dev/null; then echo ffmpeg lives on; fi)");
+    EXPECT_NE(run.out.find("status 130\n"), std::string::npos) << run.out << run.err;
+    EXPECT_EQ(run.out.find("Captured"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("ffmpeg lives on"), std::string::npos);
+    EXPECT_NE(run.err.find("interrupted after "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("the unfinished video was removed, no shots/show.mp4 written"),
+              std::string::npos)
+        << run.err;
+    EXPECT_TRUE(fs::exists(box.runDir() / "ffmpeg.pid"));
+    EXPECT_TRUE(fs::is_empty(box.runDir() / "shots"));
+}
+
+// A black PNG of the given size.
+void writeBlackPng(const fs::path& path, int width, int height) {
+    FIBITMAP* bitmap = FreeImage_Allocate(width, height, 24);
+    FreeImage_Save(FIF_PNG, bitmap, path.c_str());
+    FreeImage_Unload(bitmap);
+}
+
+// The floor with every position coordinate NaN.
+std::string floorWithNanPositions() {
+    std::string floor = readFile(testsupport::repoPath("Models/floor.dae"));
+    const std::size_t start = floor.find('>', floor.find("floor-mesh-positions-array")) + 1;
+    const std::size_t end = floor.find('<', start);
+    std::string nans;
+    for (std::size_t i = 0; i < 240; ++i) nans += " nan";
+    return floor.replace(start, end - start, nans);
+}
+
+// One kind of damage done to a sandbox, and what the capture must say about it.
+struct Damage {
+    std::function<void(const testsupport::ProgramSandbox&)> apply;
+    int status;
+    std::string out;               // a piece of standard output; empty: nothing particular
+    std::vector<std::string> err;  // pieces of standard error
+};
+
+TEST(BadInput, DamagedSceneDataIsNamedWithWhatItMeans) {
+    const std::vector<Damage> damages = {
+        {[](const auto& box) {
+             replaceLink(box.modelDir() / "floor.dae", floorWithNanPositions());
+         },
+         0,
+         "",
+         {"../Models/floor.dae: ", " vertices have coordinates that are not finite numbers"}},
+        {[](const auto& box) {
+             fs::remove(box.modelDir() / "floor_concrete.png");
+             writeBlackPng(box.modelDir() / "floor_concrete.png", 20000, 4);
+         },
+         255,
+         "DevIL Error: Could not load image, path: ../Models/floor_concrete.png\n",
+         {"floor_concrete.png is 20000 x 4 pixels; this GL takes textures up to "}},
+        {[](const auto& box) { fs::remove(box.modelDir() / "sphere18.dae"); },
+         0,
+         "",
+         {"../Models/sphere18.dae did not load: no light volumes: lights will not be drawn\n"}},
+        // timeout ends a start-up that waits on the pipe with 124, not the 255 of a refusal.
+        {[](const auto& box) {
+             fs::remove(box.shaderDir() / "hdrShader.frag");
+             mkfifo((box.shaderDir() / "hdrShader.frag").c_str(), 0600);
+         },
+         255,
+         "\nFailed to open shader file\n",
+         {"../Shader/hdrShader.frag is not a regular file"}},
+    };
+    for (const Damage& damage : damages) {
+        testsupport::ProgramSandbox box;
+        damage.apply(box);
+        const Outcome run = runIn(box.runDir(), "timeout 120 " + tool("lumavex_capture") +
+                                                    " --no-images --until 0.1 --fps 10");
+        EXPECT_EQ(run.status, damage.status) << run.err;
+        EXPECT_NE(run.out.find(damage.out), std::string::npos) << run.out;
+        for (const std::string& piece : damage.err)
+            EXPECT_NE(run.err.find(piece), std::string::npos) << piece << " in " << run.err;
+    }
+}
+
+TEST(BadInput, MissingModelFolderGetsTheStartFolderHint) {
+    testsupport::ProgramSandbox box;
+    fs::remove_all(box.modelDir());
+    const Outcome run = runIn(box.runDir(), "timeout 120 " + tool("lumavex_capture") + " --at 1");
+    EXPECT_EQ(run.status, 255);
+    EXPECT_NE(run.err.find("model folder ../Models/ does not exist\n  working directory: " +
+                           box.runDir().string()),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("Shader/ and Models/ must sit beside the directory"), std::string::npos);
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
+#include <filesystem>
 #include <iostream>
 #include <string>
 
 #include "app/globals.h"
+#include "platform/console.h"
 #include "scene/point_light.h"
 #include "scene/scene_layout.h"
 #include "scene/scene_lights.h"
@@ -54,9 +56,28 @@ void addLight(const scene::LightRow& row) {
     createdPointLights.push_back(light);
 }
 
+// Without the folder every model and texture fails on its own line; this says once where it
+// was looked for, as a missing Shader/ does.
+void reportMissingModelFolder() {
+    std::error_code error;
+    if (!std::filesystem::is_directory(kModels, error)) {
+        std::cerr << "  model folder " << kModels << " does not exist\n"
+                  << platform::startFolderHint() << std::endl;
+    }
+}
+
+// Every light is drawn through the sphere's volume: without it the frame stays black.
+void reportMissingLightVolume(const std::string& sphere) {
+    if (stencilSphere->indexCount == 0 || lightSphere->indexCount == 0) {
+        std::cerr << "  " << sphere << " did not load: no light volumes: lights will not be drawn"
+                  << std::endl;
+    }
+}
+
 }  // namespace
 
 void createStaticModels() {
+    reportMissingModelFolder();
     wallModel = model("wall_v1.dae");
     cageLightModel = listed("cageLight.dae");
     doorModel = listed("door_v1.dae");
@@ -100,6 +121,7 @@ void createSpheres() {
     lightSphere = new scene::SceneGeometry(identity, deferredLightProgram, sphere);
     lightGeomSphere = new scene::SceneGeometry(identity, lightGeomProgram, sphere);
     lampSphere = new scene::SceneGeometry(identity, deferredGeomProgram, sphere);
+    reportMissingLightVolume(sphere);
 }
 
 void createPointLights() {

@@ -10,9 +10,13 @@ namespace rtr {
 
 namespace {
 
-// False when the file cannot be opened or read (a directory opens but fails on reading, which
-// the stream turns into badbit instead of an escaping exception).
+// False when the file cannot be opened or read, or is not a plain file: opening a named pipe
+// waits for a writer and a device may never end, so start-up would hang.
 bool readWholeFile(const std::string& path, std::string& text) {
+    std::error_code error;
+    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in.good()) {
         return false;
@@ -49,17 +53,13 @@ std::string programLog(GLuint program) {
 std::string unreadableShaderDetail(const std::string& path) {
     std::error_code error;
     const bool exists = std::filesystem::exists(path, error);
-    const char* why = !exists                                      ? "does not exist"
-                      : std::filesystem::is_directory(path, error) ? "is a directory"
-                                                                   : "cannot be read";
-    std::string detail = "  shader file " + path + " " + why +
-                         "\n  working directory: " + std::filesystem::current_path(error).string();
-    if (!exists) {
-        detail +=
-            "\n  Shader/ and Models/ must sit beside the directory the program is started from "
-            "(it reads ../Shader/ and ../Models/); start it from build/, for example.";
-    }
-    return detail;
+    const char* why = !exists                                          ? "does not exist"
+                      : std::filesystem::is_directory(path, error)     ? "is a directory"
+                      : !std::filesystem::is_regular_file(path, error) ? "is not a regular file"
+                                                                       : "cannot be read";
+    std::string detail = "  shader file " + path + " " + why;
+    return detail + "\n" +
+           (exists ? platform::workingDirectoryLine() : platform::startFolderHint());
 }
 
 // The #version line must stay first; the defines follow it, and a #line directive keeps the
@@ -145,6 +145,22 @@ void ShaderProgram::linkChecked() {
     if (linked == 0) {
         platform::fatalExit("Failed to link shader program\n" + programLog(program));
     }
+}
+
+std::unique_ptr<ShaderProgram> linkedFileProgram(const std::string& baseName) {
+    auto program = std::make_unique<ShaderProgram>();
+    program->addShader(GL_VERTEX_SHADER, "../Shader/" + baseName + ".vert");
+    program->addShader(GL_FRAGMENT_SHADER, "../Shader/" + baseName + ".frag");
+    program->link();
+    return program;
+}
+
+void setSamplerUnit(const ShaderProgram& program, const char* name, GLint unit) {
+    GLint current = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    program.use();
+    glUniform1i(ShaderProgram::uniformLocation(program.program, name), unit);
+    glUseProgram(static_cast<GLuint>(current));
 }
 
 // Attached stages stay alive inside the program; GL frees them with it.

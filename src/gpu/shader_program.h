@@ -2,6 +2,7 @@
 
 #include "gpu/gl_name.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -80,5 +81,12 @@ class ShaderProgram {
     void linkChecked();
     void releaseShaders();
 };
+
+// A program from "../Shader/" + baseName + ".vert" and ".frag", linked; any failure ends the
+// program like addShader's.
+std::unique_ptr<ShaderProgram> linkedFileProgram(const std::string& baseName);
+
+// Points sampler `name` of `program` at texture unit `unit`; the current program stays current.
+void setSamplerUnit(const ShaderProgram& program, const char* name, GLint unit);
 
 }  // namespace rtr

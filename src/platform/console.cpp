@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 #ifdef _WIN32
@@ -55,15 +56,32 @@ void waitForKey() {
 }
 #endif
 
+bool pauseEnabled = false;
+
 }  // namespace
 
+void enableConsolePause() {
+    pauseEnabled = true;
+}
+
 void consolePause() {
-    if (!stdinIsTerminal()) {
+    if (!pauseEnabled || !stdinIsTerminal()) {
         return;
     }
     std::cout << "Press any key to continue . . ." << std::flush;
     waitForKey();
     std::cout << std::endl;
+}
+
+std::string workingDirectoryLine() {
+    std::error_code error;
+    return "  working directory: " + std::filesystem::current_path(error).string();
+}
+
+std::string startFolderHint() {
+    return workingDirectoryLine() +
+           "\n  Shader/ and Models/ must sit beside the directory the program is started from "
+           "(it reads ../Shader/ and ../Models/); start it from build/, for example.";
 }
 
 void exitWithStatusMinusOne() {

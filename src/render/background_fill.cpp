@@ -5,11 +5,7 @@
 
 namespace rtr {
 
-BackgroundFill::BackgroundFill() : program(std::make_unique<ShaderProgram>()) {
-    program->addShader(GL_VERTEX_SHADER, "../Shader/gBufferBackground.vert");
-    program->addShader(GL_FRAGMENT_SHADER, "../Shader/gBufferBackground.frag");
-    program->link();
-}
+BackgroundFill::BackgroundFill() : program(linkedFileProgram("gBufferBackground")) {}
 
 // Out of line, where ShaderProgram is complete.
 BackgroundFill::~BackgroundFill() = default;

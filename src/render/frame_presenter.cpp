@@ -5,15 +5,8 @@
 
 namespace rtr {
 
-FramePresenter::FramePresenter() : program(std::make_unique<ShaderProgram>()) {
-    program->addShader(GL_VERTEX_SHADER, "../Shader/presentFrame.vert");
-    program->addShader(GL_FRAGMENT_SHADER, "../Shader/presentFrame.frag");
-    program->link();
-    GLint current = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
-    program->use();
-    glUniform1i(ShaderProgram::uniformLocation(program->program, "frame"), 0);
-    glUseProgram(static_cast<GLuint>(current));
+FramePresenter::FramePresenter() : program(linkedFileProgram("presentFrame")) {
+    setSamplerUnit(*program, "frame", 0);
 }
 
 // Out of line, where ShaderProgram is complete.

@@ -9,15 +9,8 @@ OcclusionBlur::OcclusionBlur(PixelSize size) {
     framebuffer = GlFramebuffer::create();
     resize(size);
 
-    program = std::make_unique<ShaderProgram>();
-    program->addShader(GL_VERTEX_SHADER, "../Shader/ssaoBlur.vert");
-    program->addShader(GL_FRAGMENT_SHADER, "../Shader/ssaoBlur.frag");
-    program->link();
-    GLint current = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
-    program->use();
-    glUniform1i(ShaderProgram::uniformLocation(program->program, "gSSAO"), 0);
-    glUseProgram(static_cast<GLuint>(current));
+    program = linkedFileProgram("ssaoBlur");
+    setSamplerUnit(*program, "gSSAO", 0);
 }
 
 void OcclusionBlur::resize(PixelSize size) {

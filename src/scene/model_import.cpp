@@ -4,6 +4,7 @@
 #include <assimp/material.h>
 #include <assimp/scene.h>
 
+#include <cmath>
 #include <iostream>
 
 #include "gpu/shader_program.h"
@@ -21,6 +22,39 @@ void reportImportFailure(const std::string& path, const std::string& reason) {
 bool holdsMesh(const aiScene& scene) {
     return scene.mNumMeshes > 0 && scene.mMeshes[0] != nullptr &&
            (scene.mFlags & AI_SCENE_FLAGS_INCOMPLETE) == 0;
+}
+
+bool isFinite(const aiVector3D& v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+bool isFiniteVertex(const aiMesh& mesh, unsigned int i) {
+    return isFinite(mesh.mVertices[i]) && (!mesh.HasNormals() || isFinite(mesh.mNormals[i])) &&
+           (!mesh.HasTextureCoords(0) || isFinite(mesh.mTextureCoords[0][i]));
+}
+
+// Vertices with a coordinate that is NaN or infinite in their position, normal or uv.
+unsigned int countNonFiniteVertices(const aiMesh& mesh) {
+    unsigned int count = 0;
+    for (unsigned int i = 0; i < mesh.mNumVertices; ++i) {
+        count += isFiniteVertex(mesh, i) ? 0 : 1;
+    }
+    return count;
+}
+
+// Such a mesh draws nothing sensible: the box and the culling built on it turn NaN, and the
+// surface rasterises to nothing or to black. It is treated like a file that failed to import,
+// with the reason on standard error.
+bool holdsFiniteVertices(const aiMesh& mesh, const std::string& path) {
+    const unsigned int nonFinite = countNonFiniteVertices(mesh);
+    if (nonFinite == 0) {
+        return true;
+    }
+    std::cerr << "  " << path << ": " << nonFinite << " of " << mesh.mNumVertices
+              << " vertices have coordinates that are not finite numbers; the model is left "
+                 "empty, as if it could not be imported"
+              << std::endl;
+    return false;
 }
 
 void appendVertex(const aiMesh& mesh, unsigned int i, MeshData& data) {
@@ -97,6 +131,9 @@ const aiScene* importScene(Assimp::Importer& importer, const std::string& path,
     }
     if (!holdsMesh(*scene)) {
         reportImportFailure(path, "the file holds no mesh");
+        return nullptr;
+    }
+    if (!holdsFiniteVertices(*scene->mMeshes[0], path)) {
         return nullptr;
     }
     std::cout << "\n### Reading file/model (" << path << "):" << std::endl;

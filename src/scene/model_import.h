@@ -48,7 +48,8 @@ struct MaterialTextures {
 GLuint programName(const ShaderProgram* shaderProgram);
 
 // Imports `path` and prints the reading line. Returns null after printing the import error when
-// the file cannot be imported or holds no mesh of its own.
+// the file cannot be imported or holds no mesh of its own, and after saying so on standard
+// error when a vertex of the mesh is not made of finite numbers.
 const aiScene* importScene(Assimp::Importer& importer, const std::string& path, unsigned int flags);
 
 // Mesh 0 only; the node hierarchy and its transforms are ignored.

@@ -29,10 +29,40 @@ void finishMipmappedTexture(GLenum target) {
     glTexParameteri(target, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }
 
+// GL refuses larger images with nothing but GL_INVALID_VALUE, and the surface then samples an
+// empty texture: black, or flat where it should be displaced.
+GLint largestTextureSide() {
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    return largest;
+}
+
+std::string tooLargeDetail(const char* path, int width, int height, GLint largest) {
+    return "  " + std::string(path) + " is " + std::to_string(width) + " x " +
+           std::to_string(height) + " pixels; this GL takes textures up to " +
+           std::to_string(largest) + " x " + std::to_string(largest);
+}
+
+bool fitsTexture(int width, int height, GLint largest) {
+    return width <= largest && height <= largest;
+}
+
 void releaseBoundDevilImage() {
     const ILuint image = static_cast<ILuint>(ilGetInteger(IL_CUR_IMAGE));
     ilBindImage(0);
     ilDeleteImage(image);
+}
+
+// The fatal end of a texture that cannot be used; `detail`, when there is one, says why on
+// standard error.
+[[noreturn]] void dropImageAndExit(ILuint image, const char* path, const std::string& detail) {
+    ilBindImage(0);
+    ilDeleteImage(image);
+    const std::string message = std::string("DevIL Error: Could not load image, path: ") + path;
+    if (detail.empty()) {
+        platform::fatalExit(message);
+    }
+    platform::fatalExit(message, detail);
 }
 
 FREE_IMAGE_FORMAT detectFormat(const char* path) {
@@ -153,14 +183,16 @@ const unsigned char* loadImage(const char* path, int* width, int* height) {
         std::cout << "DevIL Error: " << static_cast<unsigned>(error) << ", Bildpfad: " << path
                   << std::endl;
     }
-    if (loaded && ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE)) {
-        *width = ilGetInteger(IL_IMAGE_WIDTH);
-        *height = ilGetInteger(IL_IMAGE_HEIGHT);
-        return ilGetData();
+    if (!loaded || !ilConvertImage(IL_RGB, IL_UNSIGNED_BYTE)) {
+        dropImageAndExit(image, path, "");
     }
-    ilBindImage(0);
-    ilDeleteImage(image);
-    platform::fatalExit(std::string("DevIL Error: Could not load image, path: ") + path);
+    *width = ilGetInteger(IL_IMAGE_WIDTH);
+    *height = ilGetInteger(IL_IMAGE_HEIGHT);
+    const GLint largest = largestTextureSide();
+    if (!fitsTexture(*width, *height, largest)) {
+        dropImageAndExit(image, path, tooLargeDetail(path, *width, *height, largest));
+    }
+    return ilGetData();
 }
 
 bool loadTextureFile(const char* path, GLuint* textureId) {
@@ -172,6 +204,12 @@ bool loadTextureFile(const char* path, GLuint* textureId) {
     const auto width = static_cast<GLsizei>(FreeImage_GetWidth(bitmap));
     const auto height = static_cast<GLsizei>(FreeImage_GetHeight(bitmap));
     if (bits == nullptr || width == 0 || height == 0) {
+        FreeImage_Unload(bitmap);
+        return false;
+    }
+    const GLint largest = largestTextureSide();
+    if (!fitsTexture(width, height, largest)) {
+        std::cerr << tooLargeDetail(path, width, height, largest) << std::endl;
         FreeImage_Unload(bitmap);
         return false;
     }

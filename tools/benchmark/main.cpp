@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <optional>
@@ -23,7 +22,9 @@
 #include "common/show_runner.h"
 #include "app/startup.h"
 #include "common/command_line.h"
+#include "common/output_file.h"
 #include "common/progress.h"
+#include "common/stage_timing.h"
 #include "plot.h"
 #include "calibration.h"
 #include "render/render_passes.h"
@@ -31,13 +32,8 @@
 
 namespace {
 
-using Stage = void (*)();
-const std::array<Stage, 6> kStages = {rtr::renderShadowPass,   rtr::updateCameraMatrices,
-                                      rtr::renderGeometryPass, rtr::renderSsaoPass,
-                                      rtr::renderLightPass,    rtr::renderFinalPass};
+using tools::kStageCount;
 constexpr int kCalibrationPasses = 15;
-const std::array<const char*, 7> kNames = {"shadow", "camera", "geometry", "ssao",
-                                           "lights", "final",  "frame"};
 
 constexpr double kLongestShow = 3600.0;
 
@@ -52,15 +48,6 @@ struct Options {
 // The chart's default timeline: one moment per second of the show, a few frames each.
 constexpr double kShowLength = 70.0;
 constexpr int kFramesPerPlottedMoment = 5;
-
-struct Summary {
-    double min, median, max;
-};
-
-Summary summarise(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return {values.front(), values[values.size() / 2], values.back()};
-}
 
 std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     CLI::App app{
@@ -98,55 +85,106 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     return std::nullopt;
 }
 
-// Milliseconds per stage (0..5) and for the whole frame (6), one entry per measured frame.
-using Samples = std::array<std::vector<double>, 7>;
+// Milliseconds per stage, in the order of rtr::renderStages, and last for the whole frame; one
+// entry per measured frame.
+using Samples = std::array<std::vector<double>, kStageCount + 1>;
+constexpr std::size_t kFrame = kStageCount;
 
-void measureFrame(const std::array<GLuint, 6>& queries, Samples& samples) {
-    const double start = glfwGetTime();
-    for (std::size_t s = 0; s < kStages.size(); ++s) {
-        glBeginQuery(GL_TIME_ELAPSED, queries[s]);
-        kStages[s]();
-        glEndQuery(GL_TIME_ELAPSED);
-    }
-    glFinish();
-    samples[6].push_back((glfwGetTime() - start) * 1000.0);
-    for (std::size_t s = 0; s < kStages.size(); ++s) {
-        GLuint64 nanoseconds = 0;
-        glGetQueryObjectui64v(queries[s], GL_QUERY_RESULT, &nanoseconds);
-        samples[s].push_back(static_cast<double>(nanoseconds) / 1.0e6);
-    }
+const char* sampleName(std::size_t s) {
+    return s == kFrame ? "frame" : rtr::renderStages[s].name;
+}
+
+void measureFrame(tools::StageTimer& timer, Samples& samples) {
+    const tools::FrameTimes times = timer.timeFrame();
+    for (std::size_t s = 0; s < kStageCount; ++s) samples[s].push_back(times.stages[s]);
+    samples[kFrame].push_back(times.frame);
     glfwSwapBuffers(rtr::mainWindow->window);
 }
 
 void report(double moment, const Samples& samples, std::ostream& csv) {
     std::cout << "t = " << std::fixed << std::setprecision(1) << std::setw(5) << moment << " s";
     for (std::size_t s = 0; s < samples.size(); ++s) {
-        const Summary sum = summarise(samples[s]);
-        std::cout << (s == 0 ? "  " : " | ") << kNames[s] << " " << std::fixed
+        const tools::Summary sum = tools::summarise(samples[s]);
+        std::cout << (s == 0 ? "  " : " | ") << sampleName(s) << " " << std::fixed
                   << std::setprecision(1) << sum.min << "/" << sum.median << "/" << sum.max;
-        csv << moment << "," << kNames[s] << "," << sum.min << "," << sum.median << "," << sum.max
-            << "\n";
+        csv << moment << "," << sampleName(s) << "," << sum.min << "," << sum.median << ","
+            << sum.max << "\n";
     }
     std::cout << std::endl;
 }
 
 tools::TimelineSample medians(double moment, const Samples& samples) {
     tools::TimelineSample sample{moment, {}};
-    for (std::size_t s = 0; s < kStages.size(); ++s)
-        sample.milliseconds.push_back(summarise(samples[s]).median);
+    for (std::size_t s = 0; s < kStageCount; ++s)
+        sample.milliseconds.push_back(tools::summarise(samples[s]).median);
     return sample;
 }
 
 bool drawChart(const std::string& path, const std::vector<tools::TimelineSample>& timeline) {
     std::string reason;
-    if (!tools::plotStageTimeline(path, {kNames.begin(), kNames.begin() + kStages.size()},
-                                  timeline, reason)) {
-        std::cerr << "lumavex_benchmark: no chart: " << reason
-                  << " (install gnuplot with apt-get install gnuplot-nox)" << std::endl;
+    std::vector<std::string> names;
+    for (const rtr::RenderStage& stage : rtr::renderStages) names.push_back(stage.name);
+    if (!tools::plotStageTimeline(path, names, timeline, reason)) {
+        std::cerr << "lumavex_benchmark: " << reason << std::endl;
         return false;
     }
     std::cout << "Chart written to " << path << std::endl;
     return true;
+}
+
+bool writeCsv(const std::string& path, const std::string& text) {
+    std::string reason;
+    if (tools::writeFile(path, text, reason))
+        return true;
+    std::cerr << "lumavex_benchmark: " << reason << std::endl;
+    return false;
+}
+
+// A missing or read-only folder is found before the run, not after a minute of measuring.
+bool outputsWritable(const Options& options) {
+    std::string reason;
+    for (const std::string& path : {options.csvPath, options.plotPath}) {
+        if (!path.empty() && !tools::checkWritable(path, reason)) {
+            std::cerr << "lumavex_benchmark: " << reason << std::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
+// Steps the show to each moment and measures it there; the summaries go to standard output
+// and, as CSV rows, to `csv`.
+std::vector<tools::TimelineSample> measureMoments(const Options& options, std::ostream& csv) {
+    auto calibration = std::make_unique<FullScreenPassCalibration>();
+    tools::StageTimer timer;
+    rtr::ShowRunner runner(1.0 / 30.0);
+    Samples all;
+    std::vector<tools::TimelineSample> timeline;
+    tools::Progress progress("benchmark",
+                             static_cast<long>(options.moments.size()) * options.frames);
+    long measured = 0;
+    for (double moment : options.moments) {
+        while (runner.time() + runner.frameTime() <= moment) runner.step(false);
+        Samples samples;
+        for (int f = 0; f < options.frames; ++f) {
+            measureFrame(timer, samples);
+            progress.update(++measured);
+        }
+        progress.clear();
+        report(moment, samples, csv);
+        timeline.push_back(medians(moment, samples));
+        calibration->measure(kCalibrationPasses);
+        calibration->report(moment, tools::summarise(samples[kFrame]).median, false, std::cout,
+                            csv);
+        for (std::size_t s = 0; s < all.size(); ++s) {
+            all[s].insert(all[s].end(), samples[s].begin(), samples[s].end());
+        }
+    }
+    progress.finish();
+    std::cout << "all moments:" << std::endl;
+    report(-1, all, csv);
+    calibration->report(-1, tools::summarise(all[kFrame]).median, true, std::cout, csv);
+    return timeline;
 }
 
 }  // namespace
@@ -155,46 +193,18 @@ int main(int argc, char** argv) {
     Options options;
     if (std::optional<int> status = parseOptions(argc, argv, options))
         return *status;
+    if (!outputsWritable(options))
+        return 1;
+    std::sort(options.moments.begin(), options.moments.end());
     rtr::startDemo(true, options.size);
     glfwSwapInterval(0);
-
-    auto calibration = std::make_unique<FullScreenPassCalibration>();
-    std::array<GLuint, 6> queries{};
-    glGenQueries(static_cast<GLsizei>(queries.size()), queries.data());
-    std::ofstream csv(options.csvPath);
-    csv << "time_s,stage,min_ms,median_ms,max_ms\n";
     std::cout << "stage times in ms as min/median/max over " << options.frames << " frames"
               << std::endl;
-
-    rtr::ShowRunner runner(1.0 / 30.0);
-    Samples all;
-    std::vector<tools::TimelineSample> timeline;
-    std::sort(options.moments.begin(), options.moments.end());
-    tools::Progress progress("benchmark",
-                             static_cast<long>(options.moments.size()) * options.frames);
-    long measured = 0;
-    for (double moment : options.moments) {
-        while (runner.time() + runner.frameTime() <= moment) runner.step(false);
-        Samples samples;
-        for (int f = 0; f < options.frames; ++f) {
-            measureFrame(queries, samples);
-            progress.update(++measured);
-        }
-        progress.clear();
-        report(moment, samples, csv);
-        timeline.push_back(medians(moment, samples));
-        calibration->measure(kCalibrationPasses);
-        calibration->report(moment, summarise(samples[6]).median, false, std::cout, csv);
-        for (std::size_t s = 0; s < all.size(); ++s) {
-            all[s].insert(all[s].end(), samples[s].begin(), samples[s].end());
-        }
-    }
-    progress.finish();
-    std::cout << "all moments:" << std::endl;
-    report(-1, all, csv);
-    calibration->report(-1, summarise(all[6]).median, true, std::cout, csv);
-    calibration.reset();
-    glDeleteQueries(static_cast<GLsizei>(queries.size()), queries.data());
+    std::ostringstream csv;
+    csv << "time_s,stage,min_ms,median_ms,max_ms\n";
+    const std::vector<tools::TimelineSample> timeline = measureMoments(options, csv);
     rtr::shutDown();
-    return options.plotPath.empty() || drawChart(options.plotPath, timeline) ? 0 : 1;
+    const bool csvWritten = writeCsv(options.csvPath, csv.str());
+    const bool chartDrawn = options.plotPath.empty() || drawChart(options.plotPath, timeline);
+    return csvWritten && chartDrawn ? 0 : 1;
 }

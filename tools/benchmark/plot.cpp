@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/output_file.h"
 #include "common/run_program.h"
 
 namespace tools {
@@ -46,11 +47,12 @@ std::string plotCommand(const std::vector<std::string>& stageNames) {
     return plot.str() + "\n";
 }
 
-std::string script(const std::string& path, const std::vector<std::string>& stageNames,
+// Without "set output" the picture goes to gnuplot's standard output: the chart's file name never
+// enters the script, where a newline in it would end the command and run the rest.
+std::string script(const std::vector<std::string>& stageNames,
                    const std::vector<TimelineSample>& samples) {
     std::ostringstream text;
     text << "set terminal pngcairo size 1100,500 font 'DejaVu Sans,11'\n"
-         << "set output " << quoted(path) << "\n"
          << "set title 'GPU time per render stage across the show (median per moment)'\n"
          << "set xlabel 'show time (s)'\nset ylabel 'GPU time (ms), stacked'\n"
          << "set key outside right top reverse Left\nset grid ytics\n"
@@ -59,21 +61,44 @@ std::string script(const std::string& path, const std::vector<std::string>& stag
     return text.str();
 }
 
+// gnuplot reads the script from a file of its own in /tmp, the name chosen here. Empty when it
+// cannot be written whole.
+std::string writeScript(const std::string& text) {
+    char scriptPath[] = "/tmp/lumavex_plot_XXXXXX";
+    const int fd = mkstemp(scriptPath);
+    if (fd < 0)
+        return "";
+    close(fd);
+    std::ofstream file(scriptPath);
+    file << text;
+    file.close();
+    if (!file) {
+        unlink(scriptPath);
+        return "";
+    }
+    return scriptPath;
+}
+
 }  // namespace
 
 bool plotStageTimeline(const std::string& path, const std::vector<std::string>& stageNames,
                        const std::vector<TimelineSample>& samples, std::string& error) {
-    char scriptPath[] = "/tmp/lumavex_plot_XXXXXX";
-    const int fd = mkstemp(scriptPath);
-    if (fd < 0) {
-        error = "cannot create a temporary file for the gnuplot script";
+    const std::string scriptPath = writeScript(script(stageNames, samples));
+    if (scriptPath.empty()) {
+        error = "cannot draw " + path + ": cannot write the gnuplot script to /tmp";
         return false;
     }
-    close(fd);
-    std::ofstream(scriptPath) << script(path, stageNames, samples);
-    const bool drawn = runProgram({"gnuplot", scriptPath}, error);
-    unlink(scriptPath);
-    return drawn;
+    std::string png;
+    std::string reason;
+    const bool drawn = runProgramForOutput({"gnuplot", scriptPath}, png, reason);
+    unlink(scriptPath.c_str());
+    if (!drawn || png.empty()) {
+        error = "cannot draw " + path + ": " + (drawn ? "gnuplot drew nothing" : reason);
+        if (reason.rfind("cannot start", 0) == 0)
+            error += " (install gnuplot with apt-get install gnuplot-nox)";
+        return false;
+    }
+    return writeFile(path, png, error);
 }
 
 }  // namespace tools

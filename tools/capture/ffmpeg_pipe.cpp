@@ -16,28 +16,33 @@ bool ChildPipe::write(const unsigned char*, std::size_t) {
     return false;
 }
 
-int ChildPipe::finish() {
-    return -1;
+void ChildPipe::closeInput() {}
+
+bool ChildPipe::finish(std::string& error) {
+    error = "it was not running";
+    return false;
 }
+
+void ChildPipe::stop() {}
 
 }  // namespace tools
 
 #else
 
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
-extern char** environ;
+#include "common/output_file.h"
+#include "common/run_program.h"
 
 namespace tools {
 
 ChildPipe::~ChildPipe() {
-    finish();
+    stop();
 }
 
 bool ChildPipe::start(const std::vector<std::string>& arguments, std::string& error) {
@@ -46,51 +51,49 @@ bool ChildPipe::start(const std::vector<std::string>& arguments, std::string& er
         error = std::strerror(errno);
         return false;
     }
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    // dup2 clears close-on-exec on the copy: the child keeps only the read end, as stdin.
-    posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);
-    const int failed = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    ChildStreams streams;
+    streams.input = ends[0];
+    streams.ownProcessGroup = true;
+    child = startProgram(arguments, streams, error);
     close(ends[0]);
-    if (failed != 0) {
+    if (child < 0) {
         close(ends[1]);
-        child = -1;
-        error = std::strerror(failed);
         return false;
     }
     input = ends[1];
+    name = arguments[0];
     return true;
 }
 
 bool ChildPipe::write(const unsigned char* data, std::size_t size) {
-    while (size > 0 && input >= 0) {
-        const ssize_t n = ::write(input, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return input >= 0;
+    return input >= 0 && writeAll(input, data, size);
 }
 
-int ChildPipe::finish() {
-    if (input >= 0) {
+void ChildPipe::closeInput() {
+    if (input >= 0)
         close(input);
-        input = -1;
+    input = -1;
+}
+
+bool ChildPipe::finish(std::string& error) {
+    closeInput();
+    if (child < 0) {
+        error = "it was not running";
+        return false;
     }
-    if (child < 0)
-        return -1;
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    const bool exited = waitForProgram(child, name, error);
     child = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return exited;
+}
+
+void ChildPipe::stop() {
+    closeInput();
+    if (child < 0)
+        return;
+    kill(child, SIGTERM);
+    std::string ignored;
+    waitForProgram(child, name, ignored);
+    child = -1;
 }
 
 }  // namespace tools

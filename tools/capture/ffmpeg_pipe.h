@@ -18,16 +18,23 @@ class ChildPipe {
     ChildPipe& operator=(const ChildPipe&) = delete;
     ~ChildPipe();
 
-    // Starts `arguments[0]` (looked up in PATH); false with the reason in `error`.
+    // Starts `arguments[0]` (looked up in PATH) in a process group of its own, so a Ctrl-C
+    // meant for us does not end it behind our back; false with the reason in `error`.
     bool start(const std::vector<std::string>& arguments, std::string& error);
     // False once the child no longer reads (it ended or failed).
     bool write(const unsigned char* data, std::size_t size);
-    // Closes the pipe and waits: the child's exit status, or -1 when a signal ended it.
-    int finish();
+    // Closes the pipe and waits: true when the child exited with status 0, otherwise false with
+    // what it did in `error`.
+    bool finish(std::string& error);
+    // Ends the child without waiting for it to use up its input, and waits until it is gone.
+    void stop();
 
   private:
+    void closeInput();
+
     pid_t child = -1;
     int input = -1;
+    std::string name;
 };
 
 }  // namespace tools

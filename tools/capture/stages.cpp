@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/globals.h"
+#include "common/output_file.h"
 #include "common/show_runner.h"
 #include "common/run_program.h"
 #include "render/gbuffer.h"
@@ -19,42 +20,20 @@
 
 namespace tools {
 
-const std::array<const char*, kStageCount> kStageNames = {"shadow", "camera", "geometry",
-                                                          "ssao",   "lights", "final"};
-
 namespace {
-
-using StageCall = void (*)();
-const std::array<StageCall, kStageCount> kStageCalls = {
-    rtr::renderShadowPass, rtr::updateCameraMatrices, rtr::renderGeometryPass,
-    rtr::renderSsaoPass,   rtr::renderLightPass,      rtr::renderFinalPass};
 
 constexpr const char* kFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
+// The median GPU time of each stage over `repeats` draws of the same frame.
 std::array<double, kStageCount> timeStages(int repeats) {
-    std::array<GLuint, kStageCount> queries{};
-    glGenQueries(kStageCount, queries.data());
+    StageTimer timer;
     std::array<std::vector<double>, kStageCount> samples;
     for (int r = 0; r < repeats; ++r) {
-        for (int s = 0; s < kStageCount; ++s) {
-            glBeginQuery(GL_TIME_ELAPSED, queries[s]);
-            kStageCalls[s]();
-            glEndQuery(GL_TIME_ELAPSED);
-        }
-        for (int s = 0; s < kStageCount; ++s) {
-            GLuint64 nanoseconds = 0;
-            glGetQueryObjectui64v(queries[s], GL_QUERY_RESULT, &nanoseconds);
-            samples[s].push_back(static_cast<double>(nanoseconds) / 1.0e6);
-        }
+        const FrameTimes times = timer.timeFrame();
+        for (std::size_t s = 0; s < kStageCount; ++s) samples[s].push_back(times.stages[s]);
     }
-    glDeleteQueries(kStageCount, queries.data());
     std::array<double, kStageCount> medians{};
-    for (int s = 0; s < kStageCount; ++s) medians[s] = median(samples[s]);
+    for (std::size_t s = 0; s < kStageCount; ++s) medians[s] = summarise(samples[s]).median;
     return medians;
 }
 
@@ -141,6 +120,15 @@ std::string format(const char* pattern, double value) {
     return text;
 }
 
+// ImageMagick writes the picture to its standard output ("png:-"); it reaches `path` only
+// complete.
+bool writeImageMagickOutput(std::vector<std::string> arguments, const std::string& path,
+                            std::string& error) {
+    arguments.push_back("png:-");
+    std::string png;
+    return runProgramForOutput(arguments, png, error) && writeFile(path, png, error);
+}
+
 bool labelHdrImage(const std::string& path, LuminanceRange range, std::string& error) {
     const std::string text =
         "luminance, log scale: " + format("%.2g", range.low) + " to " + format("%.3g", range.high);
@@ -150,8 +138,7 @@ bool labelHdrImage(const std::string& path, LuminanceRange range, std::string& e
                           "-gravity", "SouthWest", "-annotate", "+10+30"})
         arguments.push_back(a);
     arguments.push_back(text);
-    arguments.push_back(path);
-    return runProgram(arguments, error);
+    return writeImageMagickOutput(arguments, path, error);
 }
 
 bool labelShadowCross(const std::string& path, int faceSize, std::string& error) {
@@ -168,8 +155,7 @@ bool labelShadowCross(const std::string& path, int faceSize, std::string& error)
         arguments.push_back("+" + std::to_string(x) + "+" + std::to_string(y));
         arguments.push_back(face[0]);
     }
-    arguments.push_back(path);
-    return runProgram(arguments, error);
+    return writeImageMagickOutput(arguments, path, error);
 }
 
 // Every stage but the camera's has a picture and its time under it; the title has the rest.
@@ -189,7 +175,7 @@ bool writeSheet(const FrameAnatomy& anatomy, double showTime, const std::string&
         const StageImage& image = anatomy.images[i];
         arguments.push_back("-label");
         arguments.push_back(std::to_string(i + 1) + ". " + image.caption + "\\n" +
-                            kStageNames[image.stage] + " stage " +
+                            rtr::renderStages[image.stage].name + " stage " +
                             format("%.1f ms", anatomy.milliseconds[image.stage]));
         arguments.push_back(directory + "/" + image.file);
     }
@@ -197,8 +183,7 @@ bool writeSheet(const FrameAnatomy& anatomy, double showTime, const std::string&
     for (const char* a : {"-tile", "4x2", "-geometry", "400x300+6+6", "-pointsize", "14", "-title"})
         arguments.push_back(a);
     arguments.push_back(sheetTitle(anatomy, showTime));
-    arguments.push_back(directory + "/sheet.png");
-    return runProgram(arguments, error);
+    return writeImageMagickOutput(arguments, directory + "/sheet.png", error);
 }
 
 }  // namespace
@@ -223,10 +208,8 @@ bool writeAnatomy(const FrameAnatomy& anatomy, double showTime, const std::strin
     }
     for (const StageImage& image : anatomy.images) {
         const std::string path = directory + "/" + image.file;
-        if (!rtr::writePngRgb(path, image.image.width, image.image.height, image.image.rgb)) {
-            error = "cannot write " + path;
+        if (!writePngRgb(path, image.image.width, image.image.height, image.image.rgb, error))
             return false;
-        }
     }
     return labelShadowCross(directory + "/1_shadow_cube.png", rtr::shadowMapSize / 2, error) &&
            labelHdrImage(directory + "/7_hdr_light.png", anatomy.hdrRange, error) &&

@@ -7,25 +7,22 @@
 #include <string>
 #include <vector>
 
+#include "common/stage_timing.h"
 #include "stage_images.h"
 
 namespace tools {
 
-constexpr int kStageCount = 6;
-// The render stages in frame order, as the benchmark names them.
-extern const std::array<const char*, kStageCount> kStageNames;
-
 struct StageImage {
     std::string file;     // "3_normal.png"
     std::string caption;  // what the sheet writes under it
-    int stage;            // index into kStageNames of the stage that wrote it
+    int stage;            // index into rtr::renderStages of the stage that wrote it
     RgbImage image;
 };
 
 struct FrameAnatomy {
     std::array<double, kStageCount> milliseconds{};  // median GPU time per stage
-    std::vector<StageImage> images;                    // in frame order
-    LuminanceRange hdrRange;                           // of the false-colour image
+    std::vector<StageImage> images;                  // in frame order
+    LuminanceRange hdrRange;                         // of the false-colour image
 };
 
 // Draws the frame the show is at `repeats` times with a timer query around each stage, then

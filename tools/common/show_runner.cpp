@@ -1,6 +1,5 @@
 #include "common/show_runner.h"
 
-#include <FreeImage.h>
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
@@ -71,26 +70,6 @@ std::vector<unsigned char> readFrameRgb() {
 
 std::vector<unsigned char> readBackBufferRgb(int x, int y, int width, int height) {
     return readRgb(0, GL_BACK, x, y, width, height);
-}
-
-bool writePngRgb(const std::string& path, int width, int height,
-                 const std::vector<unsigned char>& rgb) {
-    FIBITMAP* bitmap = FreeImage_Allocate(width, height, 24);
-    if (bitmap == nullptr)
-        return false;
-    // FreeImage also stores rows bottom-up, but in BGR order.
-    for (int y = 0; y < height; ++y) {
-        BYTE* row = FreeImage_GetScanLine(bitmap, y);
-        const unsigned char* src = rgb.data() + static_cast<size_t>(y) * width * 3;
-        for (int x = 0; x < width; ++x) {
-            row[x * 3 + FI_RGBA_RED] = src[x * 3 + 0];
-            row[x * 3 + FI_RGBA_GREEN] = src[x * 3 + 1];
-            row[x * 3 + FI_RGBA_BLUE] = src[x * 3 + 2];
-        }
-    }
-    const bool ok = FreeImage_Save(FIF_PNG, bitmap, path.c_str(), PNG_DEFAULT) != 0;
-    FreeImage_Unload(bitmap);
-    return ok;
 }
 
 }  // namespace rtr

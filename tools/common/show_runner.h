@@ -32,8 +32,4 @@ std::vector<unsigned char> readFrameRgb();
 // A rectangle of the window's back buffer, in the same layout.
 std::vector<unsigned char> readBackBufferRgb(int x, int y, int width, int height);
 
-// Writes RGB rows (bottom row first) as a PNG; false when the file cannot be written.
-bool writePngRgb(const std::string& path, int width, int height,
-                 const std::vector<unsigned char>& rgb);
-
 }  // namespace rtr
