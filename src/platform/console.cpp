@@ -1,17 +1,41 @@
 #include "platform/console.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <termios.h>
+#include <unistd.h>
+#endif
 
 namespace rtr::platform {
 
 namespace {
+
+#ifdef _WIN32
+// Only a console answers GetConsoleMode: _isatty() also says yes to the NUL device, and a
+// program started with its input from NUL would wait for a key nobody can press.
+bool stdinIsTerminal() {
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+
+// The console's own pause; its prompt is already on the screen.
+void waitForKey() {
+    std::system("PAUSE >NUL");
+}
+#else
+bool stdinIsTerminal() {
+    return isatty(STDIN_FILENO) != 0;
+}
 
 // Reads one key press without waiting for Enter, as the console pause does.
 void waitForKey() {
@@ -30,6 +54,7 @@ void waitForKey() {
         tcsetattr(STDIN_FILENO, TCSANOW, &saved);
     }
 }
+#endif
 
 bool pauseEnabled = false;
 
@@ -40,7 +65,7 @@ void enableConsolePause() {
 }
 
 void consolePause() {
-    if (!pauseEnabled || !isatty(STDIN_FILENO)) {
+    if (!pauseEnabled || !stdinIsTerminal()) {
         return;
     }
     std::cout << "Press any key to continue . . ." << std::flush;

@@ -1,5 +1,34 @@
 #include "ffmpeg_pipe.h"
 
+#ifdef _WIN32
+
+namespace tools {
+
+// Video goes through ffmpeg started the POSIX way; the Windows build writes PNG frames only.
+ChildPipe::~ChildPipe() = default;
+
+bool ChildPipe::start(const std::vector<std::string>&, std::string& error) {
+    error = "video is not written by the Windows build (the PNG frames are)";
+    return false;
+}
+
+bool ChildPipe::write(const unsigned char*, std::size_t) {
+    return false;
+}
+
+bool ChildPipe::finish(std::string& error) {
+    error = "video is not written by the Windows build";
+    return false;
+}
+
+void ChildPipe::stop() {}
+
+void ChildPipe::closeInput() {}
+
+}  // namespace tools
+
+#else
+
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
@@ -68,3 +97,5 @@ void ChildPipe::stop() {
 }
 
 }  // namespace tools
+
+#endif

@@ -190,6 +190,10 @@ void noteInterruption(int signalNumber) {
 // video away and wait for ffmpeg. A signal the caller set to be ignored (a job started in the
 // background by a script) stays ignored.
 void catchInterruptions() {
+#ifdef _WIN32
+    // The console's Ctrl-C arrives as SIGINT; Windows has no other of these signals.
+    std::signal(SIGINT, noteInterruption);
+#else
     for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction previous {};
         sigaction(signalNumber, nullptr, &previous);
@@ -201,6 +205,7 @@ void catchInterruptions() {
         sigemptyset(&action.sa_mask);
         sigaction(signalNumber, &action, nullptr);
     }
+#endif
 }
 
 // Whoever started us learns that the signal ended the run, as if it had not been caught.
@@ -310,7 +315,10 @@ bool startVideo(const Options& options, tools::PartialFile& video, tools::ChildP
         return false;
     }
     if (!ffmpeg.start(ffmpegArguments(options, video.path()), reason)) {
-        std::cerr << "lumavex_capture: " << reason << " (install it with apt-get install ffmpeg)"
+        std::cerr << "lumavex_capture: " << reason
+#ifndef _WIN32
+                  << " (install it with apt-get install ffmpeg)"
+#endif
                   << std::endl;
         return false;
     }
@@ -339,7 +347,9 @@ int capture(const Options& options) {
     if (!prepareOutputFolder(options))
         return 1;
     // A failed ffmpeg must show up as a failed write, not end this process.
+#ifdef SIGPIPE
     signal(SIGPIPE, SIG_IGN);
+#endif
     catchInterruptions();
     rtr::startDemo(true, options.size);
     // Made after start-up: a fatal start-up error ends the process without cleaning up.

@@ -1,5 +1,45 @@
 #include "common/run_program.h"
 
+#ifdef _WIN32
+
+namespace tools {
+
+// The helpers (ImageMagick, gnuplot, ffmpeg) are started the POSIX way only; the Windows build
+// ships without them, so it says so instead of looking for them.
+namespace {
+
+std::string notRun(const std::vector<std::string>& arguments) {
+    return "cannot start " + arguments[0] + ": helper programs are not run by the Windows build";
+}
+
+}  // namespace
+
+pid_t startProgram(const std::vector<std::string>& arguments, const ChildStreams&,
+                   std::string& error) {
+    error = notRun(arguments);
+    return -1;
+}
+
+bool waitForProgram(pid_t, const std::string& name, std::string& error) {
+    error = name + " was not started";
+    return false;
+}
+
+bool runProgram(const std::vector<std::string>& arguments, std::string& error) {
+    error = notRun(arguments);
+    return false;
+}
+
+bool runProgramForOutput(const std::vector<std::string>& arguments, std::string&,
+                         std::string& error) {
+    error = notRun(arguments);
+    return false;
+}
+
+}  // namespace tools
+
+#else
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -103,3 +143,5 @@ bool runProgramForOutput(const std::vector<std::string>& arguments, std::string&
 }
 
 }  // namespace tools
+
+#endif
