@@ -10,6 +10,14 @@
 #include <cstring>
 #include <filesystem>
 
+#ifdef _WIN32
+// Windows opens files as text unless told otherwise, and its handles are not inherited by the
+// programs we start anyway.
+constexpr int kOpenFlags = O_BINARY;
+#else
+constexpr int kOpenFlags = O_CLOEXEC;
+#endif
+
 namespace tools {
 
 namespace fs = std::filesystem;
@@ -41,7 +49,7 @@ bool isSpecialFile(const std::string& target) {
 }
 
 bool writeSpecialFile(const std::string& target, const std::string& bytes, std::string& error) {
-    const int descriptor = open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    const int descriptor = open(target.c_str(), O_WRONLY | kOpenFlags);
     bool written = descriptor >= 0 && writeAll(descriptor, bytes.data(), bytes.size());
     int cause = errno;
     if (descriptor >= 0 && ::close(descriptor) != 0 && written) {
@@ -114,7 +122,7 @@ bool PartialFile::create(std::string& error) {
     // The process id keeps two runs apart; a name left by an earlier process is not reused.
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = temporaryName(placement, attempt);
-        descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | kOpenFlags, 0666);
         if (descriptor >= 0) {
             created = true;
             return true;
@@ -153,14 +161,19 @@ bool PartialFile::commit(std::string& error) {
     }
     if (stat(temporary.c_str(), &written) != 0 || written.st_size == 0) {
         error = failure("nothing was written");
-    } else if (std::rename(temporary.c_str(), placement.c_str()) != 0) {
-        error = failure(std::strerror(errno));
-    } else {
-        created = false;
-        return true;
+        discard();
+        return false;
     }
-    discard();
-    return false;
+    // Replaces an older file of the name on every system (std::rename does not on Windows).
+    std::error_code renamed;
+    std::filesystem::rename(temporary, placement, renamed);
+    if (renamed) {
+        error = failure(renamed.message());
+        discard();
+        return false;
+    }
+    created = false;
+    return true;
 }
 
 void PartialFile::discard() {
