@@ -16,14 +16,14 @@ bool ChildPipe::write(const unsigned char*, std::size_t) {
     return false;
 }
 
-void ChildPipe::closeInput() {}
-
 bool ChildPipe::finish(std::string& error) {
-    error = "it was not running";
+    error = "video is not written by the Windows build";
     return false;
 }
 
 void ChildPipe::stop() {}
+
+void ChildPipe::closeInput() {}
 
 }  // namespace tools
 

@@ -191,9 +191,8 @@ void noteInterruption(int signalNumber) {
 // background by a script) stays ignored.
 void catchInterruptions() {
 #ifdef _WIN32
-    // Windows has no sigaction() and no SIGHUP; Ctrl-C and Ctrl-Break arrive as these two.
-    for (int signalNumber : {SIGINT, SIGBREAK, SIGTERM})
-        std::signal(signalNumber, noteInterruption);
+    // The console's Ctrl-C arrives as SIGINT; Windows has no other of these signals.
+    std::signal(SIGINT, noteInterruption);
 #else
     for (int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction previous {};
@@ -347,8 +346,8 @@ bool prepareOutputFolder(const Options& options) {
 int capture(const Options& options) {
     if (!prepareOutputFolder(options))
         return 1;
-#ifdef SIGPIPE
     // A failed ffmpeg must show up as a failed write, not end this process.
+#ifdef SIGPIPE
     signal(SIGPIPE, SIG_IGN);
 #endif
     catchInterruptions();

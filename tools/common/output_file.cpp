@@ -10,35 +10,19 @@
 #include <cstring>
 #include <filesystem>
 
+#ifdef _WIN32
+// Windows opens files as text unless told otherwise, and its handles are not inherited by the
+// programs we start anyway.
+constexpr int kOpenFlags = O_BINARY;
+#else
+constexpr int kOpenFlags = O_CLOEXEC;
+#endif
+
 namespace tools {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-#ifdef _WIN32
-// Windows opens files as text (a PNG's line feeds would gain carriage returns) unless told
-// otherwise, and calls close-on-exec "no inherit".
-constexpr int kOpenFlags = O_BINARY | O_NOINHERIT;
-#else
-constexpr int kOpenFlags = O_CLOEXEC;
-#endif
-
-// Windows' rename() refuses to replace an existing file; the filesystem library's replaces it.
-bool moveOnto(const std::string& from, const std::string& to, std::string& cause) {
-#ifdef _WIN32
-    std::error_code error;
-    fs::rename(from, to, error);
-    if (error)
-        cause = error.message();
-    return !error;
-#else
-    if (std::rename(from.c_str(), to.c_str()) == 0)
-        return true;
-    cause = std::strerror(errno);
-    return false;
-#endif
-}
 
 // Renaming onto a link would replace the link; the file it names is meant.
 std::string placementOf(const std::string& target) {
@@ -171,21 +155,25 @@ bool PartialFile::close(std::string& error) {
 
 bool PartialFile::commit(std::string& error) {
     struct stat written {};
-    std::string cause;
     if (!close(error)) {
         discard();
         return false;
     }
     if (stat(temporary.c_str(), &written) != 0 || written.st_size == 0) {
         error = failure("nothing was written");
-    } else if (!moveOnto(temporary, placement, cause)) {
-        error = failure(cause);
-    } else {
-        created = false;
-        return true;
+        discard();
+        return false;
     }
-    discard();
-    return false;
+    // Replaces an older file of the name on every system (std::rename does not on Windows).
+    std::error_code renamed;
+    std::filesystem::rename(temporary, placement, renamed);
+    if (renamed) {
+        error = failure(renamed.message());
+        discard();
+        return false;
+    }
+    created = false;
+    return true;
 }
 
 void PartialFile::discard() {

@@ -6,9 +6,17 @@ namespace tools {
 
 // The helpers (ImageMagick, gnuplot, ffmpeg) are started the POSIX way only; the Windows build
 // ships without them, so it says so instead of looking for them.
+namespace {
+
+std::string notRun(const std::vector<std::string>& arguments) {
+    return "cannot start " + arguments[0] + ": helper programs are not run by the Windows build";
+}
+
+}  // namespace
+
 pid_t startProgram(const std::vector<std::string>& arguments, const ChildStreams&,
                    std::string& error) {
-    error = "cannot start " + arguments[0] + ": helper programs are not run by the Windows build";
+    error = notRun(arguments);
     return -1;
 }
 
@@ -18,12 +26,14 @@ bool waitForProgram(pid_t, const std::string& name, std::string& error) {
 }
 
 bool runProgram(const std::vector<std::string>& arguments, std::string& error) {
-    return startProgram(arguments, {}, error) > 0;
+    error = notRun(arguments);
+    return false;
 }
 
 bool runProgramForOutput(const std::vector<std::string>& arguments, std::string&,
                          std::string& error) {
-    return startProgram(arguments, {}, error) > 0;
+    error = notRun(arguments);
+    return false;
 }
 
 }  // namespace tools
