@@ -32,8 +32,6 @@ class FramePresenter {
 
     // True while frames go through the off-screen target.
     bool scaling() const { return drawsOffScreen; }
-    // Where the last frame landed in the window.
-    PixelRect placement() const { return shown; }
     // The framebuffer that holds the last frame at its render size (0: the window's own).
     GLuint frameFramebuffer() const { return drawsOffScreen ? framebuffer.get() : 0; }
 
