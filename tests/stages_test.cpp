@@ -20,13 +20,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const tools::RgbImage& imageNamed(const tools::FrameAnatomy& anatomy, const std::string& file) {
+const rtr::RgbImage& imageNamed(const tools::FrameAnatomy& anatomy, const std::string& file) {
     for (const tools::StageImage& image : anatomy.images) {
         if (image.file == file)
             return image.image;
     }
     ADD_FAILURE() << "no stage image " << file;
-    static const tools::RgbImage none;
+    static const rtr::RgbImage none;
     return none;
 }
 
@@ -39,7 +39,7 @@ TEST(FrameStages, NormalImageShowsTheFloorAsTheCameraSeesIt) {
     while (runner.time() < 57.0) runner.step(false);
     const tools::FrameAnatomy anatomy = tools::dissectFrame(1);
     const glm::vec3 up = glm::mat3(rtr::camera->viewMatrix()) * glm::vec3(0.0f, 1.0f, 0.0f);
-    const tools::RgbImage& normal = imageNamed(anatomy, "3_normal.png");
+    const rtr::RgbImage& normal = imageNamed(anatomy, "3_normal.png");
     ASSERT_EQ(normal.rgb.size(), 1024u * 768u * 3u);
     for (int x : {300, 512, 700}) {
         const unsigned char* pixel = &normal.rgb[(8u * 1024u + x) * 3u];  // row 8 from the bottom

@@ -7,9 +7,12 @@
 #include "app/gl_error.h"
 #include "app/globals.h"
 #include "app/startup.h"
+#include "app/timeline.h"
 #include "camera/update.h"
 #include "render/frame_presenter.h"
 #include "render/render_passes.h"
+#include "render/stage_pictures.h"
+#include "render/stage_viewer.h"
 #include "util/window.h"
 
 namespace rtr {
@@ -35,12 +38,18 @@ void reportScaling() {
 
 void drawFrame(GLFWwindow* window) {
     followFramebufferSize();
-    render();
+    drawWindowContents();
     glfwSwapBuffers(window);
     reportScaling();
 }
 
 }  // namespace
+
+void drawWindowContents() {
+    render();
+    if (stageView > 0)
+        stageViewer->show(stagePictures[stageView - 1].make(), framebufferSize);
+}
 
 void followFramebufferSize() {
     const PixelSize wanted = renderSizeFor(framebufferSize);
@@ -61,9 +70,12 @@ bool FrameLoop::step() {
     const double now = glfwGetTime();
     const double deltaT = now - lastTime;
     lastTime = now;
-    totalTime += deltaT;
-
-    update(deltaT);
+    if (showTimeline.takeRunsThisFrame()) {
+        totalTime += deltaT;
+        update(deltaT);
+    } else {
+        updateControls(deltaT);
+    }
     // Minimised: no framebuffer to draw into, but the show and its music go on.
     if (framebufferSize.empty())
         glfwWaitEventsTimeout(kMinimisedWait);

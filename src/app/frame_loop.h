@@ -18,6 +18,10 @@ class FrameLoop {
 // Runs frames until Escape is held or the window is asked to close.
 void runFrameLoop();
 
+// Draws what the window shows this frame into its back buffer: the frame, or in its place the
+// stage picture the viewer picked.
+void drawWindowContents();
+
 // Remakes the render targets when the size frames should be rendered at changed: with
 // --native, whenever the window's framebuffer did (and is not empty).
 void followFramebufferSize();

@@ -27,6 +27,8 @@ OcclusionBlur* occlusionBlur = nullptr;
 BackgroundFill* backgroundFill = nullptr;
 ShadowMapFBO* shadowMapFbo = nullptr;
 FramePresenter* framePresenter = nullptr;
+StageViewer* stageViewer = nullptr;
+int stageView = 0;
 std::vector<glm::mat4> shadowTransforms;
 
 ShaderProgram* deferredGeomProgram = nullptr;

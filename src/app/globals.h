@@ -32,6 +32,7 @@ class OcclusionBlur;
 class BackgroundFill;
 class ShadowMapFBO;
 class FramePresenter;
+class StageViewer;
 
 // Display settings and clock of the frame loop.
 extern util::Window* mainWindow;
@@ -75,6 +76,9 @@ extern OcclusionBlur* occlusionBlur;
 extern BackgroundFill* backgroundFill;
 extern ShadowMapFBO* shadowMapFbo;
 extern FramePresenter* framePresenter;
+extern StageViewer* stageViewer;
+// What the window shows: 0 the finished frame, n the picture stagePictures[n - 1].
+extern int stageView;
 extern std::vector<glm::mat4> shadowTransforms;
 
 extern ShaderProgram* deferredGeomProgram;

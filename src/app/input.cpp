@@ -1,10 +1,13 @@
 #include "app/input.h"
 
 #include <iostream>
+#include <iterator>
 
 #include "app/globals.h"
 #include "app/setting_keys.h"
+#include "app/timeline.h"
 #include "camera/camera.h"
+#include "render/stage_pictures.h"
 
 namespace rtr {
 
@@ -36,10 +39,53 @@ void toggleCursorCapture(GLFWwindow* window) {
     cursorCaptured = true;
 }
 
+void showStage(int view) {
+    stageView = view;
+    std::cerr << "Showing "
+              << (view == 0 ? "the finished frame" : stagePictures[view - 1].caption) << std::endl;
+}
+
+// Keys for studying the show: they move its clock or pick what the window shows, and the show
+// itself never reads them. Seeking and stepping go on while the key is held.
+struct ViewerKey {
+    int key;  // GLFW_KEY_*
+    bool repeats;
+    void (*act)();
+};
+
+const ViewerKey viewerKeys[] = {
+    {GLFW_KEY_SPACE, false, [] { showTimeline.togglePause(); }},
+    {GLFW_KEY_LEFT, true, [] { showTimeline.seek(totalTime - ShowTimeline::seekStep); }},
+    {GLFW_KEY_RIGHT, true, [] { showTimeline.seek(totalTime + ShowTimeline::seekStep); }},
+    {GLFW_KEY_PERIOD, true, [] { showTimeline.stepForward(); }},
+    {GLFW_KEY_COMMA, true, [] { showTimeline.stepBack(); }},
+    {GLFW_KEY_BACKSPACE, false, [] { showTimeline.restart(); }},
+    {GLFW_KEY_0, false, [] { showStage(0); }},
+    {GLFW_KEY_1, false, [] { showStage(1); }},
+    {GLFW_KEY_2, false, [] { showStage(2); }},
+    {GLFW_KEY_3, false, [] { showStage(3); }},
+    {GLFW_KEY_4, false, [] { showStage(4); }},
+    {GLFW_KEY_5, false, [] { showStage(5); }},
+    {GLFW_KEY_6, false, [] { showStage(6); }},
+    {GLFW_KEY_7, false, [] { showStage(7); }},
+    {GLFW_KEY_8, false, [] { showStage(8); }},
+};
+static_assert(std::size(viewerKeys) == 7 + stagePictures.size(), "a key for every picture");
+
+bool actOnViewerKey(int key, int action) {
+    for (const ViewerKey& entry : viewerKeys) {
+        if (entry.key == key && (action == GLFW_PRESS || (entry.repeats && action == GLFW_REPEAT))) {
+            entry.act();
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int /*mods*/) {
-    if (action != GLFW_PRESS) {
+    if (actOnViewerKey(key, action) || action != GLFW_PRESS) {
         return;
     }
     switch (key) {

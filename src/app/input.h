@@ -8,7 +8,9 @@ namespace rtr {
 extern bool cursorCaptured;
 
 // Key presses toggle render settings, free flight and the cursor capture; each settings
-// change is reported on the console. Releases and auto-repeats are ignored.
+// change is reported on the console. The viewer's keys pause, seek, step and restart the show
+// and pick the stage picture the window shows (reported on standard error only). Releases are
+// ignored, and auto-repeats but for seeking and stepping.
 void keyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
 
 // The wheel narrows or widens the camera's field of view within about 4 to 120 degrees.

@@ -23,6 +23,7 @@
 #include "gpu/shader_program.h"
 #include "render/background_fill.h"
 #include "render/frame_presenter.h"
+#include "render/stage_viewer.h"
 #include "render/frustum.h"
 #include "render/gbuffer.h"
 #include "render/occlusion_blur.h"
@@ -305,10 +306,12 @@ void startUp() {
     buildSsaoPassAndQuad();
     occlusionBlur = new OcclusionBlur(renderSize);
     framePresenter = new FramePresenter();
+    stageViewer = new StageViewer();
     backgroundFill = new BackgroundFill();
     buildShadowPass();
     buildParticleSystem();
     startMusic();
+    rememberShowStart();
 }
 
 void useDemoWindowSettings(bool windowedMode) {
@@ -376,6 +379,8 @@ void shutDown() {
     delete occlusionBlur;
     delete framePresenter;
     framePresenter = nullptr;
+    delete stageViewer;
+    stageViewer = nullptr;
     delete backgroundFill;
     deleteAll(cameraPathPoints);
     delete cameraPath;

@@ -2,6 +2,7 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/globals.h"
@@ -203,6 +204,12 @@ MusicCommands musicCommands(double t) {
         commands.pause = true;
     }
     return commands;
+}
+
+MusicState musicStateAt(double t) {
+    const MusicCommands commands = musicCommands(t);
+    return {commands.unpause && !commands.pause, commands.volume.value_or(1.0f),
+            std::max(0.0, t - 8.0)};
 }
 
 std::optional<IloPose> iloPose(double t) {

@@ -24,6 +24,9 @@ struct CameraPose {
     float pitch;  // degrees
 };
 
+// The show's length in seconds: its last scene has settled by then.
+inline constexpr double showLength = 70.0;
+
 // Where Ilo stands before the first frame writes a pose.
 inline constexpr float initialIloHeading = -1.5707964f;
 
@@ -55,6 +58,15 @@ struct MusicCommands {
     bool pause = false;
 };
 MusicCommands musicCommands(double t);
+
+// Where the music stands at t when the show has played to t without a break: whether it is
+// heard, how loud, and how far into the stream (it starts with the show's 8th second).
+struct MusicState {
+    bool playing;
+    float volume;
+    double position;  // seconds
+};
+MusicState musicStateAt(double t);
 
 std::optional<IloPose> iloPose(double t);
 

@@ -6,6 +6,8 @@
 
 #include <iostream>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/globals.h"
 #include "app/music.h"
@@ -56,10 +58,13 @@ void runLightScript(double t) {
     }
 }
 
-void rampExposureAndStartMusic(double t, const show::MusicCommands& music) {
+void rampExposure(double t) {
     if (const std::optional<float> exposure = show::exposureAt(t)) {
         RenderSettings.exposure = *exposure;
     }
+}
+
+void unpauseMusic(const show::MusicCommands& music) {
     if (music.unpause && musicChannel != nullptr) {
         musicChannel->setPaused(false);
     }
@@ -135,22 +140,48 @@ void steerFreeFlyCamera(double deltaT) {
     }
 }
 
+// What the show changes, as start-up left it: a seek replays the show from here.
+struct ShowStart {
+    std::vector<scene::PointLight*> lights;      // the list before the script takes any out
+    std::vector<scene::PointLight> lightValues;  // each of those lights' values
+    std::vector<std::pair<scene::SceneGeometry*, glm::mat4>> modelMatrices;
+    float exposure = 0.0f;
+    show::CameraPose cameraPose{};
+};
+ShowStart showStart;
+
+// Every model whose matrix the show writes.
+std::vector<scene::SceneGeometry*> showDrivenModels() {
+    std::vector<scene::SceneGeometry*> models = {doorModel, cageLightModel, graniteBlockModel,
+                                                 iloBody,   iloArmLeft,     iloArmRight,
+                                                 iloHead,   iloFace};
+    models.insert(models.end(), rolls.begin(), rolls.end());
+    return models;
+}
+
 }  // namespace
 
-void update(double deltaT) {
+void advanceShow(double deltaT) {
     const double t = totalTime;
-    const show::MusicCommands music = show::musicCommands(t);
     swingMainLight(t);
     slideDoor(t);
     runLightScript(t);
-    rampExposureAndStartMusic(t, music);
-    fadeAndStopMusic(music);
+    rampExposure(t);
     walkIlo(t);
     flyScriptedCamera(t);
     turnRolls(t);
     setModelMatrix(cageLightModel, show::cageLampMatrix(t));
     moveGraniteBlock(deltaT);
     placeIloParts(t);
+}
+
+void driveMusic() {
+    const show::MusicCommands music = show::musicCommands(totalTime);
+    unpauseMusic(music);
+    fadeAndStopMusic(music);
+}
+
+void updateControls(double deltaT) {
     steerFreeFlyCamera(deltaT);
     if (mainWindow != nullptr)
         pollReleasedSettingKeys(mainWindow->window);
@@ -159,11 +190,47 @@ void update(double deltaT) {
     }
 }
 
+void update(double deltaT) {
+    advanceShow(deltaT);
+    driveMusic();
+    updateControls(deltaT);
+}
+
 void restoreIloFaceOwnTexture() {
     if (iloFace != nullptr && !iloFace->textures.empty() && iloFaceOwnTexture != nullptr) {
         iloFace->textures[0] = iloFaceOwnTexture;
         iloFaceOwnTexture = nullptr;
     }
+}
+
+void rememberShowStart() {
+    showStart = ShowStart();
+    showStart.lights = pointLights;
+    for (const scene::PointLight* light : pointLights) showStart.lightValues.push_back(*light);
+    for (scene::SceneGeometry* model : showDrivenModels()) {
+        if (model != nullptr)
+            showStart.modelMatrices.emplace_back(model, model->modelMatrix);
+    }
+    showStart.exposure = RenderSettings.exposure;
+    if (camera != nullptr)
+        showStart.cameraPose = {camera->position, camera->yaw, camera->pitch};
+}
+
+void returnToShowStart() {
+    pointLights = showStart.lights;
+    for (std::size_t i = 0; i < pointLights.size(); ++i) *pointLights[i] = showStart.lightValues[i];
+    for (const auto& [model, matrix] : showStart.modelMatrices) model->modelMatrix = matrix;
+    RenderSettings.exposure = showStart.exposure;
+    // A free-flying camera belongs to the viewer, not to the show.
+    if (camera != nullptr && !camera->freeFly) {
+        camera->position = showStart.cameraPose.position;
+        camera->yaw = showStart.cameraPose.yaw;
+        camera->pitch = showStart.cameraPose.pitch;
+    }
+    restoreIloFaceOwnTexture();
+    iloPosition = glm::vec3(0.0f);
+    iloHeading = show::initialIloHeading;
+    graniteOffset = 0.0f;
 }
 
 void resetShowState() {

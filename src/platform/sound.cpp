@@ -189,6 +189,20 @@ Result Channel::getPosition(unsigned* milliseconds) const {
     return result::ok;
 }
 
+Result Channel::setPosition(unsigned milliseconds) {
+    if (sound == nullptr) {
+        return result::invalidHandle;
+    }
+    unsigned length = 0;
+    if (sound->loop && sound->getLength(&length) == result::ok && length > 0) {
+        milliseconds %= length;
+    }
+    if (ownsOutput() && Mix_SetMusicPosition(milliseconds / 1000.0) != 0) {
+        return result::unsupported;
+    }
+    return result::ok;
+}
+
 Result System_Create(System** system) {
     if (system == nullptr) {
         return result::invalidParam;

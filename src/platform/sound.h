@@ -77,6 +77,8 @@ class Channel {
     Result isPlaying(bool* playing) const;
     // Play position inside the stream in milliseconds (wraps when a looping stream restarts).
     Result getPosition(unsigned* milliseconds) const;
+    // Moves the play position; a looping stream wraps a position past its end.
+    Result setPosition(unsigned milliseconds);
 
   private:
     friend class System;

@@ -21,6 +21,7 @@
 #include "app/globals.h"
 #include "common/show_runner.h"
 #include "app/startup.h"
+#include "camera/show_script.h"
 #include "common/command_line.h"
 #include "common/output_file.h"
 #include "common/progress.h"
@@ -46,7 +47,7 @@ struct Options {
 };
 
 // The chart's default timeline: one moment per second of the show, a few frames each.
-constexpr double kShowLength = 70.0;
+constexpr double kShowLength = rtr::show::showLength;
 constexpr int kFramesPerPlottedMoment = 5;
 
 std::optional<int> parseOptions(int argc, char** argv, Options& options) {

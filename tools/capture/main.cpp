@@ -21,6 +21,7 @@
 #include "app/music.h"
 #include "common/show_runner.h"
 #include "app/startup.h"
+#include "camera/show_script.h"
 #include "common/command_line.h"
 #include "common/output_file.h"
 #include "common/progress.h"
@@ -33,7 +34,7 @@ constexpr double kLongestShow = 3600.0;
 
 struct Options {
     double fps = 30.0;
-    double until = 70.0;
+    double until = rtr::show::showLength;
     std::string momentList;       // empty: every frame
     std::vector<double> moments;  // parsed from momentList
     std::string outDir = "../captures";

@@ -1,7 +1,6 @@
 #include "stages.h"
 
 #include <GL/glew.h>
-#include <glm/glm.hpp>
 
 #include <algorithm>
 #include <cstdio>
@@ -10,13 +9,10 @@
 
 #include "app/globals.h"
 #include "common/output_file.h"
-#include "common/show_runner.h"
 #include "common/run_program.h"
-#include "render/gbuffer.h"
-#include "render/occlusion_blur.h"
 #include "render/render_passes.h"
 #include "render/shadow_map.h"
-#include "scene/scene_geometry.h"
+#include "render/stage_pictures.h"
 
 namespace tools {
 
@@ -37,75 +33,10 @@ std::array<double, kStageCount> timeStages(int repeats) {
     return medians;
 }
 
-std::vector<float> readTexture(GLenum target, GLuint texture, GLenum image, GLenum format,
-                               int components, int width, int height) {
-    std::vector<float> values(static_cast<std::size_t>(width) * height * components);
-    glBindTexture(target, texture);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(image, 0, format, GL_FLOAT, values.data());
-    glBindTexture(target, 0);
-    return values;
-}
-
-std::vector<float> read2D(GLuint texture, GLenum format, int components) {
-    const rtr::PixelSize size = rtr::renderSize;
-    return readTexture(GL_TEXTURE_2D, texture, GL_TEXTURE_2D, format, components, size.width,
-                       size.height);
-}
-
-RgbImage readAlbedo() {
-    const rtr::PixelSize size = rtr::renderSize;
-    RgbImage image{
-        size.width, size.height,
-        std::vector<unsigned char>(static_cast<std::size_t>(size.width) * size.height * 3)};
-    glBindTexture(GL_TEXTURE_2D, rtr::gBuffer->albedoTexture);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, image.rgb.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
-    return image;
-}
-
-RgbImage readShadowCross() {
-    std::array<std::vector<float>, 6> faces;
-    for (int f = 0; f < 6; ++f) {
-        faces[f] = readTexture(GL_TEXTURE_CUBE_MAP, rtr::shadowMapFbo->cubeMap,
-                               GL_TEXTURE_CUBE_MAP_POSITIVE_X + f, GL_DEPTH_COMPONENT, 1,
-                               rtr::shadowMapSize, rtr::shadowMapSize);
-    }
-    return shadowCross(faces, rtr::shadowMapSize, rtr::shadowMapSize / 2, rtr::nearPlane,
-                       rtr::farPlane);
-}
-
-// The largest side of the room's walls in world units: positions are coloured over it.
-float sceneExtent() {
-    const glm::mat4& m = rtr::wallModel->modelMatrix;
-    const glm::vec3 a = glm::vec3(m * glm::vec4(rtr::wallModel->boundingBoxMin, 1.0f));
-    const glm::vec3 b = glm::vec3(m * glm::vec4(rtr::wallModel->boundingBoxMax, 1.0f));
-    const glm::vec3 size = glm::abs(b - a);
-    return std::max(1.0f, std::max(size.x, std::max(size.y, size.z)));
-}
-
 void readTargets(FrameAnatomy& anatomy) {
-    rtr::GBuffer& g = *rtr::gBuffer;
-    const int w = rtr::renderSize.width;
-    const int h = rtr::renderSize.height;
-    const std::vector<float> ssao = read2D(g.ssaoTexture, GL_RED, 1);
-    const std::vector<float> hdr = read2D(g.hdrColorTexture, GL_RGB, 3);
-    anatomy.hdrRange = luminanceRange(hdr);
-    anatomy.images = {
-        {"1_shadow_cube.png", "shadow cube of light 0 (near = light)", 0, readShadowCross()},
-        {"2_position.png", "view-space position", 2,
-         positionImage(read2D(g.positionDepthTexture, GL_RGBA, 4), w, h, sceneExtent())},
-        {"3_normal.png", "view-space normal", 2,
-         normalImage(read2D(g.normalTexture, GL_RGB, 3), w, h)},
-        {"4_albedo.png", "albedo", 2, readAlbedo()},
-        {"5_ssao_raw.png", "raw SSAO", 3, greyImage(ssao, w, h)},
-        {"6_occlusion_blurred.png", "occlusion as the light pass reads it", 3,
-         greyImage(read2D(rtr::occlusionBlur->blurredTexture, GL_RED, 1), w, h)},
-        {"7_hdr_light.png", "HDR light, log luminance", 4,
-         falseColourImage(hdr, w, h, anatomy.hdrRange)},
-        {"8_final.png", "final frame", 5, {w, h, rtr::readFrameRgb()}},
-    };
+    for (const rtr::StagePicture& picture : rtr::stagePictures)
+        anatomy.images.push_back({picture.file, picture.caption, picture.stage, picture.make()});
+    anatomy.hdrRange = rtr::hdrLuminanceRange();
 }
 
 std::vector<std::string> fontArguments() {
@@ -129,7 +60,7 @@ bool writeImageMagickOutput(std::vector<std::string> arguments, const std::strin
     return runProgramForOutput(arguments, png, error) && writeFile(path, png, error);
 }
 
-bool labelHdrImage(const std::string& path, LuminanceRange range, std::string& error) {
+bool labelHdrImage(const std::string& path, rtr::LuminanceRange range, std::string& error) {
     const std::string text =
         "luminance, log scale: " + format("%.2g", range.low) + " to " + format("%.3g", range.high);
     std::vector<std::string> arguments = {"convert", path};

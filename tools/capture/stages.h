@@ -8,21 +8,21 @@
 #include <vector>
 
 #include "common/stage_timing.h"
-#include "stage_images.h"
+#include "render/stage_images.h"
 
 namespace tools {
 
 struct StageImage {
     std::string file;     // "3_normal.png"
     std::string caption;  // what the sheet writes under it
-    int stage;            // index into rtr::renderStages of the stage that wrote it
-    RgbImage image;
+    std::size_t stage;    // index into rtr::renderStages of the stage that wrote it
+    rtr::RgbImage image;
 };
 
 struct FrameAnatomy {
     std::array<double, kStageCount> milliseconds{};  // median GPU time per stage
     std::vector<StageImage> images;                  // in frame order
-    LuminanceRange hdrRange;                         // of the false-colour image
+    rtr::LuminanceRange hdrRange;                        // of the false-colour image
 };
 
 // Draws the frame the show is at `repeats` times with a timer query around each stage, then

@@ -47,29 +47,13 @@ int ShowRunner::step(bool draw, std::vector<unsigned char>* capture) {
     return errors;
 }
 
-namespace {
-
-std::vector<unsigned char> readRgb(GLuint framebuffer, GLenum buffer, int x, int y, int width,
-                                   int height) {
+std::vector<unsigned char> readBackBufferRgb(int x, int y, int width, int height) {
     std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
-    glReadBuffer(buffer);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
     return rgb;
-}
-
-}  // namespace
-
-std::vector<unsigned char> readFrameRgb() {
-    const GLuint source = framePresenter->frameFramebuffer();
-    return readRgb(source, source == 0 ? GL_BACK : GL_COLOR_ATTACHMENT0, 0, 0, renderSize.width,
-                   renderSize.height);
-}
-
-std::vector<unsigned char> readBackBufferRgb(int x, int y, int width, int height) {
-    return readRgb(0, GL_BACK, x, y, width, height);
 }
 
 }  // namespace rtr

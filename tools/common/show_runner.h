@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "render/stage_pictures.h"
+
 namespace rtr {
 
 // Plays the show with a fixed frame time instead of the wall clock, so every run renders the
@@ -24,10 +26,6 @@ class ShowRunner {
     double deltaT;
     long frames = 0;
 };
-
-// The frame just rendered, at the render size, as tightly packed RGB rows, bottom row first:
-// from the window's back buffer, or from the off-screen frame when the window scales it.
-std::vector<unsigned char> readFrameRgb();
 
 // A rectangle of the window's back buffer, in the same layout.
 std::vector<unsigned char> readBackBufferRgb(int x, int y, int width, int height);

@@ -1,10 +1,10 @@
-#include "stage_images.h"
+#include "render/stage_images.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 
-namespace tools {
+namespace rtr {
 
 namespace {
 
@@ -163,4 +163,4 @@ RgbImage falseColourImage(const std::vector<float>& rgb, int width, int height,
     return image;
 }
 
-}  // namespace tools
+}  // namespace rtr

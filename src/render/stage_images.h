@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-namespace tools {
+namespace rtr {
 
 struct RgbImage {
     int width = 0;
@@ -47,4 +47,4 @@ LuminanceRange luminanceRange(const std::vector<float>& rgb);
 RgbImage falseColourImage(const std::vector<float>& rgb, int width, int height,
                           LuminanceRange range);
 
-}  // namespace tools
+}  // namespace rtr

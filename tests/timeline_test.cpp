@@ -1,0 +1,151 @@
+// The viewer's hold on the show, on the real start-up: a seek gives the very frame the capture
+// tool renders for that moment whatever path led there, a paused show stands still, and the
+// live stage pictures are the ones the capture tool writes.
+#include <FreeImage.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/frame_loop.h"
+#include "app/globals.h"
+#include "app/timeline.h"
+#include "camera/show_script.h"
+#include "camera/update.h"
+#include "common/show_runner.h"
+#include "render/render_passes.h"
+#include "render/stage_pictures.h"
+#include "support/demo_harness.h"
+#include "support/process.h"
+#include "support/sandbox.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using rtr::showTimeline;
+
+// A PNG as RGB rows, bottom row first, like a GL read-back.
+std::vector<unsigned char> loadPngRgb(const fs::path& path) {
+    std::vector<unsigned char> rgb;
+    FIBITMAP* file = FreeImage_Load(FIF_PNG, path.string().c_str(), PNG_DEFAULT);
+    if (file == nullptr) {
+        ADD_FAILURE() << "cannot read " << path;
+        return rgb;
+    }
+    FIBITMAP* bitmap = FreeImage_ConvertTo24Bits(file);
+    for (unsigned y = 0; y < FreeImage_GetHeight(bitmap); ++y) {
+        const BYTE* row = FreeImage_GetScanLine(bitmap, static_cast<int>(y));
+        for (unsigned x = 0; x < FreeImage_GetWidth(bitmap); ++x, row += 3)
+            rgb.insert(rgb.end(), {row[FI_RGBA_RED], row[FI_RGBA_GREEN], row[FI_RGBA_BLUE]});
+    }
+    FreeImage_Unload(bitmap);
+    FreeImage_Unload(file);
+    return rgb;
+}
+
+// Share of pixels with a channel more than 1/255 away from the reference.
+double shareOff(const std::vector<unsigned char>& image, const std::vector<unsigned char>& reference) {
+    if (image.size() != reference.size() || image.empty())
+        return 1.0;
+    std::size_t off = 0;
+    for (std::size_t i = 0; i < image.size(); i += 3) {
+        for (std::size_t c = 0; c < 3; ++c) {
+            if (std::abs(int(image[i + c]) - int(reference[i + c])) > 1) {
+                ++off;
+                break;
+            }
+        }
+    }
+    return double(off) / double(image.size() / 3);
+}
+
+class Timeline : public ::testing::Test {
+  protected:
+    // The capture tool's pictures of 30 and 57 s, then the program's own start-up.
+    static void SetUpTestSuite() {
+        box = new testsupport::ProgramSandbox();
+        const auto result = testsupport::runShell(
+            "cd " + testsupport::shellQuote(box->runDir().string()) + " && " +
+            testsupport::shellQuote(LUMAVEX_CAPTURE) + " --stages --at 30,57 --out captured 2>&1");
+        ASSERT_EQ(result.exitStatus, 0) << result.output;
+        demo = new testsupport::DemoStartUp();
+    }
+    static void TearDownTestSuite() {
+        delete demo;
+        delete box;
+    }
+    void TearDown() override {
+        showTimeline.setPaused(false);
+        rtr::stageView = 0;
+    }
+
+    static std::vector<unsigned char> captured(const char* moment, const char* picture) {
+        return loadPngRgb(box->runDir() / "captured" / moment / picture);
+    }
+
+    static testsupport::ProgramSandbox* box;
+    static testsupport::DemoStartUp* demo;
+};
+testsupport::ProgramSandbox* Timeline::box = nullptr;
+testsupport::DemoStartUp* Timeline::demo = nullptr;
+
+// The granite block's ride, played from the start at the capture's clock: it is the one part of
+// the show the camera does not always see that builds on every frame before.
+float graniteOffsetAt(double t) {
+    float offset = 0.0f;
+    for (long frame = 0; frame < std::lround(t * 30.0); ++frame)
+        offset = rtr::show::nextGraniteOffset(offset, 1.0 / 30.0);
+    return offset;
+}
+
+TEST_F(Timeline, SeekingBackAndForthGivesTheCapturedFrameOfTheMoment) {
+    // A clock unlike the capture's, so the path to each moment differs from the tool's.
+    rtr::ShowRunner runner(1.0 / 23.0);
+    while (runner.time() < 40.0) runner.step(false);
+    showTimeline.seek(30.0);
+    rtr::render();
+    EXPECT_LT(shareOff(rtr::readFrameRgb(), captured("stages_030.00s", "8_final.png")), 0.001);
+    EXPECT_EQ(rtr::graniteOffset, graniteOffsetAt(30.0));
+    while (runner.time() < 33.0) runner.step(false);
+    showTimeline.seek(57.0);
+    rtr::render();
+    EXPECT_LT(shareOff(rtr::readFrameRgb(), captured("stages_057.00s", "8_final.png")), 0.001);
+    EXPECT_EQ(rtr::graniteOffset, graniteOffsetAt(57.0));
+}
+
+TEST_F(Timeline, PausedShowKeepsItsFrameAndItsClock) {
+    rtr::FrameLoop loop;
+    showTimeline.seek(30.0);
+    showTimeline.setPaused(true);
+    loop.step();
+    const double pausedAt = rtr::totalTime;
+    rtr::drawWindowContents();
+    const std::vector<unsigned char> first = testsupport::readWindowRgb();
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    loop.step();
+    rtr::drawWindowContents();
+    EXPECT_EQ(rtr::totalTime, pausedAt);
+    EXPECT_EQ(testsupport::readWindowRgb(), first);
+    showTimeline.setPaused(false);
+    loop.step();
+    EXPECT_GT(rtr::totalTime, pausedAt);
+}
+
+TEST_F(Timeline, LiveStagePicturesAreTheCapturedOnes) {
+    showTimeline.seek(30.0);
+    for (int view : {2, 3, 6}) {
+        rtr::stageView = view;
+        rtr::drawWindowContents();
+        EXPECT_LT(shareOff(testsupport::readWindowRgb(),
+                           captured("stages_030.00s", rtr::stagePictures[view - 1].file)),
+                  0.001)
+            << rtr::stagePictures[view - 1].file;
+    }
+}
+
+}  // namespace
