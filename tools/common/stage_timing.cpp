@@ -6,25 +6,13 @@
 
 namespace tools {
 
-StageTimer::StageTimer() {
-    for (rtr::GlQuery& query : queries) query = rtr::GlQuery::create();
-}
-
 FrameTimes StageTimer::timeFrame() {
     FrameTimes times;
     const double start = glfwGetTime();
-    for (std::size_t s = 0; s < kStageCount; ++s) {
-        glBeginQuery(GL_TIME_ELAPSED, queries[s]);
-        rtr::renderStages[s].run();
-        glEndQuery(GL_TIME_ELAPSED);
-    }
+    gpuTimer.renderTimed();
     glFinish();
     times.frame = (glfwGetTime() - start) * 1000.0;
-    for (std::size_t s = 0; s < kStageCount; ++s) {
-        GLuint64 nanoseconds = 0;
-        glGetQueryObjectui64v(queries[s], GL_QUERY_RESULT, &nanoseconds);
-        times.stages[s] = static_cast<double>(nanoseconds) / 1.0e6;
-    }
+    times.stages = gpuTimer.waitForTimes();
     return times;
 }
 

@@ -6,8 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "gpu/gl_name.h"
-#include "render/render_passes.h"
+#include "render/stage_timer.h"
 
 namespace tools {
 
@@ -22,13 +21,11 @@ struct FrameTimes {
 
 class StageTimer {
   public:
-    StageTimer();
-
-    // Draws one frame stage by stage, timing each.
+    // Draws one frame stage by stage, timing each, and waits for the GPU to finish it.
     FrameTimes timeFrame();
 
   private:
-    std::array<rtr::GlQuery, kStageCount> queries;
+    rtr::StageTimer gpuTimer;
 };
 
 struct Summary {
