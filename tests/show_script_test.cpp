@@ -59,6 +59,20 @@ TEST(ShowWindows, FrameOnEightChangesNothingAndOnlyTwelveGivesExposureFourteen) 
     EXPECT_FALSE(exposureAt(12.0001).has_value());
 }
 
+// Where a seek puts the music: waiting until 8 s, then playing from its start, fading out
+// between 55 and 60 s, silent and paused after.
+TEST(ShowWindows, MusicStateFollowsTheScriptedCommands) {
+    const MusicState waiting = musicStateAt(5.0), playing = musicStateAt(30.0);
+    EXPECT_FALSE(waiting.playing);
+    EXPECT_EQ(waiting.position, 0.0);
+    EXPECT_TRUE(playing.playing);
+    EXPECT_EQ(playing.volume, 1.0f);
+    EXPECT_DOUBLE_EQ(playing.position, 22.0);
+    EXPECT_FLOAT_EQ(musicStateAt(57.5).volume, 0.5f);
+    EXPECT_FALSE(musicStateAt(65.0).playing);
+    EXPECT_EQ(musicStateAt(65.0).volume, 0.0f);
+}
+
 TEST(ShowWindows, DoorAndFaceChangeOnlyInsideTheirWindows) {
     for (double t : {3.0, 5.0, 9.0, 13.0, 16.0, 17.0}) {
         EXPECT_FALSE(doorTranslation(t).has_value()) << t;

@@ -130,6 +130,13 @@ TEST_F(SoundSystem, PausedStreamStandsStillAndPlaysOnWhenUnpaused) {
         EXPECT_EQ(volume, expected);
     }
     EXPECT_EQ(channel->setVolume(std::nanf("")), result::invalidParam);
+
+    // A seek moves a paused stream, and a looping one wraps a position past its end.
+    EXPECT_EQ(channel->setPaused(true), result::ok);
+    EXPECT_EQ(channel->setPosition(1500), result::ok);
+    EXPECT_NEAR(position(channel), 1500.0, 50.0);
+    EXPECT_EQ(channel->setPosition(2500), result::ok);
+    EXPECT_NEAR(position(channel), 500.0, 50.0);
 }
 
 TEST_F(SoundSystem, LoopingStreamWrapsAround) {
