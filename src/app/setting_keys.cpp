@@ -1,7 +1,13 @@
 #include "app/setting_keys.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 namespace rtr {
 
@@ -13,16 +19,31 @@ ReleasedKeyLatches releasedKeyLatches;
 
 }  // namespace
 
+// The labels are the words the keys have always reported; the names are what a command line
+// types, short where a label is not.
+const std::array<SettingSwitch, 7> settingSwitches = {{
+    {"shadows", "Shadows", &Settings::shadows},
+    {"culling", "Culling", &Settings::culling},
+    {"wireframe", "Wireframemode", &Settings::wireframe},
+    {"tessellation", "Tessellation", &Settings::tessellation},
+    {"hdr", "HDR", &Settings::hdr},
+    {"ssao", "SSAO", &Settings::ssao},
+    {"debug", "Debug", &Settings::debug},
+}};
+
+// The frame is raised to 1/gamma: below 0.1 it is all but black, above 10 all but white.
+const SettingNumber gammaSetting = {"gamma", &Settings::gamma, 0.1f, 10.0f};
+
 const std::array<SettingKey, 9> settingKeys = {{
-    {GLFW_KEY_G, KeyMoment::press, "Shadows", &Settings::shadows, 0.0f},
-    {GLFW_KEY_L, KeyMoment::press, "Culling", &Settings::culling, 0.0f},
-    {GLFW_KEY_P, KeyMoment::press, "Wireframemode", &Settings::wireframe, 0.0f},
-    {GLFW_KEY_T, KeyMoment::press, "Tessellation", &Settings::tessellation, 0.0f},
-    {GLFW_KEY_H, KeyMoment::release, "HDR", &Settings::hdr, 0.0f},
-    {GLFW_KEY_O, KeyMoment::release, "SSAO", &Settings::ssao, 0.0f},
-    {GLFW_KEY_E, KeyMoment::release, "gamma", nullptr, 0.1f},
-    {GLFW_KEY_R, KeyMoment::release, "gamma", nullptr, -0.1f},
-    {GLFW_KEY_M, KeyMoment::release, "Debug", &Settings::debug, 0.0f},
+    {GLFW_KEY_G, KeyMoment::press, &settingSwitches[0], 0.0f},  // shadows
+    {GLFW_KEY_L, KeyMoment::press, &settingSwitches[1], 0.0f},  // culling
+    {GLFW_KEY_P, KeyMoment::press, &settingSwitches[2], 0.0f},  // wireframe
+    {GLFW_KEY_T, KeyMoment::press, &settingSwitches[3], 0.0f},  // tessellation
+    {GLFW_KEY_H, KeyMoment::release, &settingSwitches[4], 0.0f},  // hdr
+    {GLFW_KEY_O, KeyMoment::release, &settingSwitches[5], 0.0f},  // ssao
+    {GLFW_KEY_E, KeyMoment::release, nullptr, 0.1f},
+    {GLFW_KEY_R, KeyMoment::release, nullptr, -0.1f},
+    {GLFW_KEY_M, KeyMoment::release, &settingSwitches[6], 0.0f},  // debug
 }};
 
 const SettingKey* findSettingKey(int glfwKey, KeyMoment moment) {
@@ -39,13 +60,14 @@ std::string switchMessage(const char* feature, bool on) {
 
 std::string applySettingKey(const SettingKey& key, RenderSettingsRecord& settings) {
     if (key.toggles != nullptr) {
-        bool& setting = settings.*key.toggles;
+        bool& setting = settings.*key.toggles->flag;
         setting = !setting;
-        return switchMessage(key.name, setting);
+        return switchMessage(key.toggles->label, setting);
     }
-    settings.gamma += key.gammaStep;
+    float& gamma = settings.*gammaSetting.value;
+    gamma += key.gammaStep;
     std::ostringstream text;
-    text << key.name << " = " << settings.gamma;
+    text << gammaSetting.name << " = " << gamma;
     return text.str();
 }
 
@@ -72,6 +94,123 @@ void pollReleasedSettingKeys(GLFWwindow* window) {
 
 void resetReleasedSettingKeys() {
     releasedKeyLatches = ReleasedKeyLatches();
+}
+
+namespace {
+
+std::string inQuotes(const std::string& text) {
+    return "'" + text + "'";
+}
+
+std::string lowerCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Names or lower-case labels: "wireframemode" is as good as "wireframe".
+const SettingSwitch* findSwitch(const std::string& name) {
+    for (const SettingSwitch& entry : settingSwitches) {
+        if (name == entry.name || name == lowerCase(entry.label))
+            return &entry;
+    }
+    return nullptr;
+}
+
+std::optional<bool> switchValue(const std::string& text) {
+    if (text == "on" || text == "true" || text == "1")
+        return true;
+    if (text == "off" || text == "false" || text == "0")
+        return false;
+    return std::nullopt;
+}
+
+std::string rangeOf(const SettingNumber& number) {
+    std::ostringstream range;
+    range << "[" << number.lowest << ", " << number.highest << "]";
+    return range.str();
+}
+
+// The whole text must be a number: strtod alone would take "2abc" and make "1e999" infinite.
+std::optional<float> numberIn(const std::string& text, const SettingNumber& number) {
+    char* end = nullptr;
+    errno = 0;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(value) ||
+        value < number.lowest || value > number.highest)
+        return std::nullopt;
+    return static_cast<float>(value);
+}
+
+std::string switchNames() {
+    std::string names;
+    for (const SettingSwitch& entry : settingSwitches)
+        names += std::string(names.empty() ? "" : ", ") + entry.name;
+    return names;
+}
+
+// Sets the switch or number `name` to `value`, or says why not.
+std::optional<std::string> assign(const std::string& name, const std::string& value,
+                                  RenderSettingsRecord& settings) {
+    if (name == gammaSetting.name) {
+        const std::optional<float> number = numberIn(value, gammaSetting);
+        if (!number)
+            return name + ": " + inQuotes(value) + " is not a number in " + rangeOf(gammaSetting);
+        settings.*gammaSetting.value = *number;
+        return std::nullopt;
+    }
+    const SettingSwitch* setting = findSwitch(name);
+    if (setting == nullptr)
+        return inQuotes(name) + " is not a setting (" + switchNames() + ", " +
+               gammaSetting.name + ")";
+    const std::optional<bool> on = switchValue(value);
+    if (!on)
+        return name + ": " + inQuotes(value) + " is not on/off, true/false or 1/0";
+    settings.*setting->flag = *on;
+    return std::nullopt;
+}
+
+// The setting an item names, whichever of its names it uses, so that one setting given
+// twice is noticed.
+std::string settingOf(const std::string& name) {
+    const SettingSwitch* setting = findSwitch(name);
+    return setting != nullptr ? setting->name : name;
+}
+
+// getline would drop a trailing empty item without a word.
+bool hasEmptyItem(const std::string& list) {
+    return list.empty() || list.front() == ',' || list.back() == ',' ||
+           list.find(",,") != std::string::npos;
+}
+
+}  // namespace
+
+std::optional<std::string> applySettingAssignments(const std::string& list,
+                                                   RenderSettingsRecord& settings) {
+    if (hasEmptyItem(list))
+        return inQuotes(list) + " is not a list of NAME=VALUE items";
+    RenderSettingsRecord changed = settings;
+    std::vector<std::string> seen;
+    std::stringstream in(list);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        const std::size_t equals = item.find('=');
+        if (equals == std::string::npos)
+            return inQuotes(item) + " is not NAME=VALUE";
+        const std::string name = item.substr(0, equals);
+        const std::string setting = settingOf(name);
+        if (std::find(seen.begin(), seen.end(), setting) != seen.end())
+            return setting + " is given twice";
+        seen.push_back(setting);
+        if (std::optional<std::string> error = assign(name, item.substr(equals + 1), changed))
+            return error;
+    }
+    settings = changed;
+    return std::nullopt;
+}
+
+std::string settingAssignmentHelp() {
+    return "NAME=on|off for " + switchNames() + "; " + gammaSetting.name + "=X with X in " +
+           rangeOf(gammaSetting);
 }
 
 }  // namespace rtr

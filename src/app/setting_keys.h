@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/globals.h"
@@ -14,14 +15,35 @@ namespace rtr {
 // seen it pressed and then released.
 enum class KeyMoment { press, release };
 
-// A key that changes a render setting: it flips `toggles`, reported as "<name>: activated" or
-// "<name>: deactivated", or, without a switch, steps the gamma by `gammaStep`, reported as
+// A render setting that is either on or off. `name` is what command lines call it
+// (--set ssao=off), `label` what its key's console message and on-screen controls say.
+struct SettingSwitch {
+    const char* name;
+    const char* label;
+    bool RenderSettingsRecord::*flag;
+};
+
+// Every on/off render setting, each once, in the order people are shown them.
+extern const std::array<SettingSwitch, 7> settingSwitches;
+
+// A render setting that is a number, with the range a command line may give it.
+struct SettingNumber {
+    const char* name;
+    float RenderSettingsRecord::*value;
+    float lowest;
+    float highest;
+};
+
+// The one number people set. Exposure is not among them: the show script drives it every frame.
+extern const SettingNumber gammaSetting;
+
+// A key that changes a render setting: it flips `toggles`, reported as "<label>: activated" or
+// "<label>: deactivated", or, without a switch, steps the gamma by `gammaStep`, reported as
 // "gamma = <value>".
 struct SettingKey {
     int key;  // GLFW_KEY_*
     KeyMoment moment;
-    const char* name;
-    bool RenderSettingsRecord::*toggles;
+    const SettingSwitch* toggles;
     float gammaStep;
 };
 
@@ -36,6 +58,16 @@ std::string applySettingKey(const SettingKey& key, RenderSettingsRecord& setting
 
 // "<feature>: activated" or "<feature>: deactivated".
 std::string switchMessage(const char* feature, bool on);
+
+// Sets `settings` from a list such as "ssao=off,shadows=off,gamma=1.8": a switch's name (or its
+// label in lower case) with on/off, true/false or 1/0, and gamma with a number in its range.
+// Quiet, and all or nothing: on any bad item `settings` is left as it was and the reason is
+// returned.
+std::optional<std::string> applySettingAssignments(const std::string& list,
+                                                   RenderSettingsRecord& settings);
+
+// What applySettingAssignments takes, for a command line's help.
+std::string settingAssignmentHelp();
 
 // One latch per released-moment key: its action fires once, in the frame its key is seen
 // released after having been seen pressed. isPressed is asked twice per key and frame, as the

@@ -19,6 +19,7 @@
 
 #include "app/globals.h"
 #include "app/music.h"
+#include "app/setting_keys.h"
 #include "common/show_runner.h"
 #include "app/startup.h"
 #include "camera/show_script.h"
@@ -43,6 +44,7 @@ struct Options {
     bool noImages = false;  // --no-images: no files at all
     bool stages = false;    // --stages: every target of each moment and a sheet of them
     rtr::PixelSize size = rtr::kShowFrameSize;  // --size
+    std::string settingList;  // --set: empty keeps the settings the show starts with
 
     // Without a video the frames are the product; with one, PNGs only on request.
     bool writesImages() const { return !noImages && (images || !video); }
@@ -85,6 +87,11 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
                  "stages_<time>s/")
         ->needs(at)
         ->excludes(images);
+    app.add_option("--set", options.settingList,
+                   "render every frame with these settings, e.g. ssao=off,shadows=off: " +
+                       rtr::settingAssignmentHelp())
+        ->type_name("NAME=VALUE,...")
+        ->check(tools::settingList());
     if (std::optional<int> status = tools::parseCommandLine(app, argc, argv))
         return status;
     if (!options.momentList.empty()) {
@@ -353,6 +360,8 @@ int capture(const Options& options) {
 #endif
     catchInterruptions();
     rtr::startDemo(true, options.size);
+    if (!options.settingList.empty())  // checked while parsing: cannot fail here
+        rtr::applySettingAssignments(options.settingList, rtr::RenderSettings);
     // Made after start-up: a fatal start-up error ends the process without cleaning up.
     tools::PartialFile video(videoPath(options));
     tools::ChildPipe ffmpeg;

@@ -6,6 +6,8 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/setting_keys.h"
+
 namespace tools {
 
 namespace {
@@ -88,6 +90,15 @@ CLI::Validator timeList(double highest) {
         [highest](std::string& text) -> std::string {
             std::string error;
             return parseTimes(text, highest, &error) ? std::string() : error;
+        },
+        "");
+}
+
+CLI::Validator settingList() {
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
+            rtr::RenderSettingsRecord scratch;
+            return rtr::applySettingAssignments(text, scratch).value_or(std::string());
         },
         "");
 }

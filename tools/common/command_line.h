@@ -25,6 +25,9 @@ std::optional<std::vector<double>> parseTimes(const std::string& list, double hi
                                               std::string* error = nullptr);
 CLI::Validator timeList(double highest);
 
+// Render settings such as "ssao=off,gamma=1.8", as rtr::applySettingAssignments takes them.
+CLI::Validator settingList();
+
 // "WxH", each side a whole number in [16, 8192]; nullopt otherwise.
 std::optional<rtr::PixelSize> parseFrameSize(const std::string& text);
 // Adds --size WxH to `app`: the frames are rendered at `size` (left at its default without it).
