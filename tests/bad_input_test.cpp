@@ -163,7 +163,7 @@ TEST(BadInput, ToolsRejectBadValuesWithOneLineNamingThemAndStatus2) {
         {"lumavex_capture --at 1e999", "1e999"},    {"lumavex_capture --fps 0", "'0'"},
         {"lumavex_capture --fps nan", "nan"},       {"lumavex_capture --fps -1", "-1"},
         {"lumavex_capture --video --at 3", "--at"}, {"lumavex_benchmark --frames x", "'x'"},
-        {"lumavex_benchmark --at 2,x", "'x'"},
+        {"lumavex_benchmark --at 2,x", "'x'"},      {"lumavex_capture --set ssao=maybe", "'maybe'"},
     };
     for (const auto& [command, named] : cases) {
         const std::size_t space = command.find(' ');
@@ -177,6 +177,7 @@ TEST(BadInput, ToolsRejectBadValuesWithOneLineNamingThemAndStatus2) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("=30"), std::string::npos) << help.out;
     EXPECT_NE(help.out.find("--video"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("shadows, culling, wireframe"), std::string::npos) << help.out;
 }
 
 TEST(BadInput, VideoNeedsNoShellAndIsOnlyReportedWhenFfmpegMadeIt) {

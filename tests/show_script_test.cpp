@@ -193,3 +193,70 @@ TEST(SettingsKeys, GammaUpThenDownReturnsToItsStart) {
     EXPECT_EQ(rtr::applySettingKey(*down, settings), "gamma = 2.2");
     EXPECT_NEAR(settings.gamma, 2.2f, 1e-6f);
 }
+
+namespace {
+
+bool sameSettings(const rtr::RenderSettingsRecord& a, const rtr::RenderSettingsRecord& b) {
+    for (const rtr::SettingSwitch& setting : rtr::settingSwitches) {
+        if (a.*setting.flag != b.*setting.flag)
+            return false;
+    }
+    return a.gamma == b.gamma && a.exposure == b.exposure;
+}
+
+}  // namespace
+
+TEST(SettingAssignments, EachNameFlipsItsOwnSwitchAndNoOther) {
+    for (const rtr::SettingSwitch& setting : rtr::settingSwitches) {
+        const rtr::RenderSettingsRecord before;
+        rtr::RenderSettingsRecord after = before;
+        const std::string list =
+            std::string(setting.name) + (before.*setting.flag ? "=off" : "=on");
+        EXPECT_EQ(rtr::applySettingAssignments(list, after), std::nullopt) << list;
+        after.*setting.flag = before.*setting.flag;
+        EXPECT_TRUE(sameSettings(before, after)) << list;
+    }
+}
+
+TEST(SettingAssignments, ListSetsEveryItemInAnySpellingAndLeavesTheRest) {
+    const rtr::RenderSettingsRecord before;
+    rtr::RenderSettingsRecord settings = before;
+    EXPECT_EQ(
+        rtr::applySettingAssignments(
+            "ssao=off,shadows=false,wireframemode=1,debug=true,culling=on,gamma=1.8", settings),
+        std::nullopt);
+    EXPECT_FALSE(settings.ssao);
+    EXPECT_FALSE(settings.shadows);
+    EXPECT_TRUE(settings.wireframe);
+    EXPECT_TRUE(settings.debug);
+    EXPECT_TRUE(settings.culling);
+    EXPECT_FLOAT_EQ(settings.gamma, 1.8f);
+    EXPECT_EQ(settings.hdr, before.hdr);
+    EXPECT_EQ(settings.tessellation, before.tessellation);
+    EXPECT_EQ(settings.exposure, before.exposure);
+    EXPECT_EQ(rtr::applySettingAssignments("tessellation=0,hdr=off", settings), std::nullopt);
+    EXPECT_FALSE(settings.tessellation);
+    EXPECT_FALSE(settings.hdr);
+}
+
+TEST(SettingAssignments, BadListIsRefusedWholeWithItsReason) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"hdr=off,ssaoo=off", "'ssaoo' is not a setting"},
+        {"hdr=off,ssao=maybe", "ssao: 'maybe' is not on/off"},
+        {"hdr=off,gamma=nan", "gamma: 'nan' is not a number in [0.1, 10]"},
+        {"hdr=off,gamma=20", "'20'"},
+        {"hdr=off,ssao", "'ssao' is not NAME=VALUE"},
+        {"hdr=off,,ssao=on", "is not a list"},
+        {"hdr=off,", "is not a list"},
+        {"", "is not a list"},
+        {"hdr=off,wireframe=on,wireframemode=off", "wireframe is given twice"},
+    };
+    for (const auto& [list, reason] : cases) {
+        const rtr::RenderSettingsRecord before;
+        rtr::RenderSettingsRecord settings = before;
+        const std::optional<std::string> error = rtr::applySettingAssignments(list, settings);
+        ASSERT_TRUE(error.has_value()) << list;
+        EXPECT_NE(error->find(reason), std::string::npos) << list << ": " << *error;
+        EXPECT_TRUE(sameSettings(before, settings)) << list;
+    }
+}

@@ -5,12 +5,16 @@
 
 #include <glm/glm.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "app/globals.h"
 #include "common/show_runner.h"
 #include "camera/camera.h"
+#include "render/render_passes.h"
+#include "render/stage_pictures.h"
 #include "stages.h"
 #include "support/demo_harness.h"
 #include "support/process.h"
@@ -69,6 +73,58 @@ TEST(FrameStages, CaptureWritesASheetForEachMoment) {
         FreeImage_Unload(bitmap);
         EXPECT_TRUE(fs::exists(out / moment / "7_hdr_light.png")) << moment;
     }
+}
+
+// A PNG's pixels as GL reads a frame back: RGB, bottom row first. Empty if it does not load.
+std::vector<unsigned char> loadPngRgb(const std::string& path) {
+    std::vector<unsigned char> rgb;
+    FIBITMAP* bitmap = FreeImage_Load(FIF_PNG, path.c_str(), PNG_DEFAULT);
+    if (bitmap == nullptr)
+        return rgb;
+    for (unsigned y = 0; y < FreeImage_GetHeight(bitmap); ++y) {
+        for (unsigned x = 0; x < FreeImage_GetWidth(bitmap); ++x) {
+            RGBQUAD colour{};
+            FreeImage_GetPixelColor(bitmap, x, y, &colour);
+            rgb.insert(rgb.end(), {colour.rgbRed, colour.rgbGreen, colour.rgbBlue});
+        }
+    }
+    FreeImage_Unload(bitmap);
+    return rgb;
+}
+
+std::size_t differingBytes(const std::vector<unsigned char>& a,
+                           const std::vector<unsigned char>& b) {
+    if (a.size() != b.size())
+        return std::max(a.size(), b.size());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) differing += a[i] != b[i];
+    return differing;
+}
+
+// The capture must render exactly what the switch gives when set in the program itself, and
+// the switch must show at that moment (at 5 s the occlusion darkens a sixth of the frame; at
+// 2 s the exposure ramp still washes it out).
+TEST(CaptureSettings, SetRendersTheFrameTheSwitchGives) {
+    testsupport::ProgramSandbox box;
+    const auto result = testsupport::runShell(
+        "cd " + testsupport::shellQuote(box.runDir().string()) + " && " +
+        testsupport::shellQuote(LUMAVEX_CAPTURE) + " --at 5 --set ssao=off --out shots 2>&1");
+    ASSERT_EQ(result.exitStatus, 0) << result.output;
+    const std::vector<unsigned char> captured =
+        loadPngRgb((box.runDir() / "shots" / "moment_005.00s.png").string());
+
+    testsupport::DemoStartUp demo;
+    rtr::RenderSettings.ssao = false;
+    rtr::ShowRunner runner(1.0 / 30.0);
+    while (runner.frameIndex() < 149) runner.step(false);  // the capture draws frame 150
+    std::vector<unsigned char> withoutOcclusion;
+    runner.step(true, &withoutOcclusion);
+    rtr::RenderSettings.ssao = true;
+    rtr::render();
+    const std::vector<unsigned char> withOcclusion = rtr::readFrameRgb();
+
+    EXPECT_EQ(differingBytes(captured, withoutOcclusion), 0u);
+    EXPECT_GT(differingBytes(withOcclusion, withoutOcclusion), withOcclusion.size() / 20);
 }
 
 }  // namespace

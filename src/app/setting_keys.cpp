@@ -35,10 +35,10 @@ const std::array<SettingSwitch, 7> settingSwitches = {{
 const SettingNumber gammaSetting = {"gamma", &Settings::gamma, 0.1f, 10.0f};
 
 const std::array<SettingKey, 9> settingKeys = {{
-    {GLFW_KEY_G, KeyMoment::press, &settingSwitches[0], 0.0f},  // shadows
-    {GLFW_KEY_L, KeyMoment::press, &settingSwitches[1], 0.0f},  // culling
-    {GLFW_KEY_P, KeyMoment::press, &settingSwitches[2], 0.0f},  // wireframe
-    {GLFW_KEY_T, KeyMoment::press, &settingSwitches[3], 0.0f},  // tessellation
+    {GLFW_KEY_G, KeyMoment::press, &settingSwitches[0], 0.0f},    // shadows
+    {GLFW_KEY_L, KeyMoment::press, &settingSwitches[1], 0.0f},    // culling
+    {GLFW_KEY_P, KeyMoment::press, &settingSwitches[2], 0.0f},    // wireframe
+    {GLFW_KEY_T, KeyMoment::press, &settingSwitches[3], 0.0f},    // tessellation
     {GLFW_KEY_H, KeyMoment::release, &settingSwitches[4], 0.0f},  // hdr
     {GLFW_KEY_O, KeyMoment::release, &settingSwitches[5], 0.0f},  // ssao
     {GLFW_KEY_E, KeyMoment::release, nullptr, 0.1f},
@@ -160,8 +160,8 @@ std::optional<std::string> assign(const std::string& name, const std::string& va
     }
     const SettingSwitch* setting = findSwitch(name);
     if (setting == nullptr)
-        return inQuotes(name) + " is not a setting (" + switchNames() + ", " +
-               gammaSetting.name + ")";
+        return inQuotes(name) + " is not a setting (" + switchNames() + ", " + gammaSetting.name +
+               ")";
     const std::optional<bool> on = switchValue(value);
     if (!on)
         return name + ": " + inQuotes(value) + " is not on/off, true/false or 1/0";
