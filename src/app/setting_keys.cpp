@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 namespace rtr {
@@ -21,7 +22,7 @@ ReleasedKeyLatches releasedKeyLatches;
 
 // The labels are the words the keys have always reported; the names are what a command line
 // types, short where a label is not.
-const std::array<SettingSwitch, 7> settingSwitches = {{
+constexpr std::array<SettingSwitch, 7> settingSwitches = {{
     {"shadows", "Shadows", &Settings::shadows},
     {"culling", "Culling", &Settings::culling},
     {"wireframe", "Wireframemode", &Settings::wireframe},
@@ -34,16 +35,29 @@ const std::array<SettingSwitch, 7> settingSwitches = {{
 // The frame is raised to 1/gamma: below 0.1 it is all but black, above 10 all but white.
 const SettingNumber gammaSetting = {"gamma", &Settings::gamma, 0.1f, 10.0f};
 
-const std::array<SettingKey, 9> settingKeys = {{
-    {GLFW_KEY_G, KeyMoment::press, &settingSwitches[0], 0.0f},    // shadows
-    {GLFW_KEY_L, KeyMoment::press, &settingSwitches[1], 0.0f},    // culling
-    {GLFW_KEY_P, KeyMoment::press, &settingSwitches[2], 0.0f},    // wireframe
-    {GLFW_KEY_T, KeyMoment::press, &settingSwitches[3], 0.0f},    // tessellation
-    {GLFW_KEY_H, KeyMoment::release, &settingSwitches[4], 0.0f},  // hdr
-    {GLFW_KEY_O, KeyMoment::release, &settingSwitches[5], 0.0f},  // ssao
+namespace {
+
+// The switch a key flips, by its name; a name missing from the table is a build error.
+constexpr const SettingSwitch* switchNamed(std::string_view name) {
+    for (const SettingSwitch& entry : settingSwitches) {
+        if (entry.name == name)
+            return &entry;
+    }
+    throw "no such switch";
+}
+
+}  // namespace
+
+constexpr std::array<SettingKey, 9> settingKeys = {{
+    {GLFW_KEY_G, KeyMoment::press, switchNamed("shadows"), 0.0f},
+    {GLFW_KEY_L, KeyMoment::press, switchNamed("culling"), 0.0f},
+    {GLFW_KEY_P, KeyMoment::press, switchNamed("wireframe"), 0.0f},
+    {GLFW_KEY_T, KeyMoment::press, switchNamed("tessellation"), 0.0f},
+    {GLFW_KEY_H, KeyMoment::release, switchNamed("hdr"), 0.0f},
+    {GLFW_KEY_O, KeyMoment::release, switchNamed("ssao"), 0.0f},
     {GLFW_KEY_E, KeyMoment::release, nullptr, 0.1f},
     {GLFW_KEY_R, KeyMoment::release, nullptr, -0.1f},
-    {GLFW_KEY_M, KeyMoment::release, &settingSwitches[6], 0.0f},  // debug
+    {GLFW_KEY_M, KeyMoment::release, switchNamed("debug"), 0.0f},
 }};
 
 const SettingKey* findSettingKey(int glfwKey, KeyMoment moment) {
