@@ -38,9 +38,9 @@ float specularPower(float x) {
     return x16 * x16 * x16;
 }
 
-// Must match the shadow cube's projection (90 degrees, clip planes 0.01 and 20).
-const float shadowNear = 0.01;
-const float shadowFar = 20.0;
+// The clip planes of the shadow cube's projection; start-up defines them (shadowClipDefines()).
+const float shadowNear = SHADOW_NEAR;
+const float shadowFar = SHADOW_FAR;
 
 #ifndef WITHOUT_SHADOW_MAP
 // Window depth the shadow pass stored for a point at `distanceAlongAxis` on a cube face.

@@ -15,12 +15,14 @@
 #include <string>
 #include <vector>
 
+#include "scene/scene_models.h"
 #include "support/process.h"
 #include "support/sandbox.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using rtr::scene::ModelId;
 using testsupport::shellQuote;
 
 const std::string kMusic = "Sound/Corvale_-_This_Whole_World_Loves_Me_Instrumental.mp3";
@@ -141,13 +143,14 @@ TEST(BadInput, DamagedDoorWallLeavesTheOtherWallsTheirOwnLook) {
     // its panels the upper middle and right, above the character and the conveyor.
     const std::string capture = tool("lumavex_capture") + " --at 25 --out ../shots";
     testsupport::ProgramSandbox intact, damaged;
-    const std::string wallDoor = readFile(intact.modelDir() / "wallDoor.dae");
-    replaceLink(damaged.modelDir() / "wallDoor.dae", wallDoor.substr(0, wallDoor.size() / 3));
+    const std::string file = rtr::scene::modelRow(ModelId::wallDoor).file;
+    const std::string wallDoor = readFile(intact.modelDir() / file);
+    replaceLink(damaged.modelDir() / file, wallDoor.substr(0, wallDoor.size() / 3));
     const Outcome good = runIn(intact.runDir(), capture);
     const Outcome bad = runIn(damaged.runDir(), capture);
     ASSERT_EQ(good.status, 0) << good.out << good.err;
     ASSERT_EQ(bad.status, 0) << bad.out << bad.err;
-    EXPECT_NE(bad.out.find("Assimp-Error: parsing file (../Models/wallDoor.dae)"),
+    EXPECT_NE(bad.out.find("Assimp-Error: parsing file (../Models/" + file + ")"),
               std::string::npos);
     const fs::path shot = "shots/moment_025.00s.png";
     const fs::path goodShot = intact.runDir().parent_path() / shot;
@@ -387,10 +390,15 @@ void writeBlackPng(const fs::path& path, int width, int height) {
     FreeImage_Unload(bitmap);
 }
 
+const rtr::scene::ModelRow& floorRow = rtr::scene::modelRow(ModelId::floor);
+
 // The floor with every position coordinate NaN.
 std::string floorWithNanPositions() {
-    std::string floor = readFile(testsupport::repoPath("Models/floor.dae"));
-    const std::size_t start = floor.find('>', floor.find("floor-mesh-positions-array")) + 1;
+    const std::string file = floorRow.file;
+    std::string floor = readFile(testsupport::repoPath("Models/" + file));
+    // The generator names the mesh after the file.
+    const std::string positions = file.substr(0, file.find('.')) + "-mesh-positions-array";
+    const std::size_t start = floor.find('>', floor.find(positions)) + 1;
     const std::size_t end = floor.find('<', start);
     std::string nans;
     for (std::size_t i = 0; i < 240; ++i) nans += " nan";
@@ -406,24 +414,24 @@ struct Damage {
 };
 
 TEST(BadInput, DamagedSceneDataIsNamedWithWhatItMeans) {
+    const std::string floor = floorRow.file, concrete = floorRow.diffuse;
+    const std::string sphere = rtr::scene::modelRow(ModelId::sphere).file;
     const std::vector<Damage> damages = {
-        {[](const auto& box) {
-             replaceLink(box.modelDir() / "floor.dae", floorWithNanPositions());
-         },
+        {[&](const auto& box) { replaceLink(box.modelDir() / floor, floorWithNanPositions()); },
          0,
          "",
-         {"../Models/floor.dae: ", " vertices have coordinates that are not finite numbers"}},
-        {[](const auto& box) {
-             fs::remove(box.modelDir() / "floor_concrete.png");
-             writeBlackPng(box.modelDir() / "floor_concrete.png", 20000, 4);
+         {"../Models/" + floor + ": ", " vertices have coordinates that are not finite numbers"}},
+        {[&](const auto& box) {
+             fs::remove(box.modelDir() / concrete);
+             writeBlackPng(box.modelDir() / concrete, 20000, 4);
          },
          255,
-         "DevIL Error: Could not load image, path: ../Models/floor_concrete.png\n",
-         {"floor_concrete.png is 20000 x 4 pixels; this GL takes textures up to "}},
-        {[](const auto& box) { fs::remove(box.modelDir() / "sphere18.dae"); },
+         "DevIL Error: Could not load image, path: ../Models/" + concrete + "\n",
+         {concrete + " is 20000 x 4 pixels; this GL takes textures up to "}},
+        {[&](const auto& box) { fs::remove(box.modelDir() / sphere); },
          0,
          "",
-         {"../Models/sphere18.dae did not load: no light volumes: lights will not be drawn\n"}},
+         {"../Models/" + sphere + " did not load: no light volumes: lights will not be drawn\n"}},
         // timeout ends a start-up that waits on the pipe with 124, not the 255 of a refusal.
         {[](const auto& box) {
              fs::remove(box.shaderDir() / "hdrShader.frag");

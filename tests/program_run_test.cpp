@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "scene/scene_layout.h"
+#include "scene/scene_models.h"
 #include "support/demo_process.h"
 #include "support/process.h"
 #include "support/sandbox.h"
@@ -15,6 +17,17 @@ using testsupport::countOf;
 
 using testsupport::runShell;
 using testsupport::shellQuote;
+
+using rtr::scene::ModelId;
+
+std::string modelFile(ModelId id) {
+    return rtr::scene::modelRow(id).file;
+}
+
+// The line start-up prints as it begins to read model `id`.
+std::string readingLine(ModelId id) {
+    return "### Reading file/model (../Models/" + modelFile(id) + "):";
+}
 
 TEST(DemoProgram, PrintsGlStringsFirstAndEndsOnEscape) {
     testsupport::ProgramSandbox box;
@@ -68,11 +81,11 @@ TEST(DemoProgram, StartUpReportsLoadingInItsFixedOrder) {
     const auto result = testsupport::runDemo(box, "");
     const std::string& out = result.output;
     EXPECT_EQ(result.exitStatus, 0) << out;
-    const std::size_t wall = out.find("### Reading file/model (../Models/wall_v1.dae):");
-    const std::size_t face = out.find("### Reading file/model (../Models/iloFace.dae):");
+    const std::size_t wall = out.find(readingLine(ModelId::shadowWalls));
+    const std::size_t face = out.find(readingLine(ModelId::iloFace));
     const std::size_t awake = out.find("  Ilo: Awake-Texture loaded.\n");
-    const std::size_t vessel = out.rfind("### Reading file/model (../Models/vessel_v1.dae):");
-    const std::size_t sphere = out.find("### Reading file/model (../Models/sphere18.dae):");
+    const std::size_t vessel = out.rfind(readingLine(ModelId::vessel));
+    const std::size_t sphere = out.find(readingLine(ModelId::sphere));
     const std::size_t music = out.find(">>> Load Music\n");
     ASSERT_NE(wall, std::string::npos) << out;
     EXPECT_LT(wall, face);
@@ -82,8 +95,9 @@ TEST(DemoProgram, StartUpReportsLoadingInItsFixedOrder) {
     EXPECT_LT(sphere, music);
     EXPECT_NE(music, std::string::npos) << out;
     EXPECT_EQ(countOf(out, "  Ilo: Awake-Texture loaded."), 1u);
-    EXPECT_EQ(countOf(out, "### Reading file/model (../Models/roll.dae):"), 10u);
-    EXPECT_EQ(countOf(out, "### Reading file/model (../Models/sphere18.dae):"), 4u);
+    EXPECT_EQ(countOf(out, readingLine(ModelId::roll)),
+              static_cast<std::size_t>(rtr::scene::layout::rollCount));
+    EXPECT_EQ(countOf(out, readingLine(ModelId::sphere)), 4u);
     EXPECT_EQ(countOf(out, "Assimp-Error"), 0u) << out;
     EXPECT_EQ(out.find("ERROR ShadowMapFBO"), std::string::npos);
     EXPECT_EQ(out.find("General GL Error Checking"), std::string::npos) << out;
@@ -91,11 +105,12 @@ TEST(DemoProgram, StartUpReportsLoadingInItsFixedOrder) {
 
 TEST(DemoProgram, MissingModelOrCurveFileDoesNotStopStartUp) {
     testsupport::ProgramSandbox box;
-    std::filesystem::remove(box.modelDir() / "door_v1.dae");
+    std::filesystem::remove(box.modelDir() / modelFile(ModelId::door));
     std::filesystem::remove(box.modelDir() / "maincurve.txt");
     const auto result = testsupport::runDemo(box, "");
     EXPECT_EQ(result.exitStatus, 0) << result.output;
-    EXPECT_NE(result.output.find("  Assimp-Error: parsing file (../Models/door_v1.dae) failed: "),
+    EXPECT_NE(result.output.find("  Assimp-Error: parsing file (../Models/" +
+                                 modelFile(ModelId::door) + ") failed: "),
               std::string::npos)
         << result.output;
     EXPECT_NE(result.output.find(">>> Load Music"), std::string::npos);
@@ -116,11 +131,12 @@ TEST(DemoProgram, MissingShaderTextureOrMusicFileStopsStartUp) {
     EXPECT_NE(result.output.find("Failed to open shader file\n"), std::string::npos)
         << result.output;
 
-    result = runWithout("Models/ilo_eyes_02.png");
+    const std::string awakeFace = rtr::scene::modelRow(ModelId::iloFace).diffuse;
+    result = runWithout("Models/" + awakeFace);
     EXPECT_EQ(result.exitStatus, 255);
-    EXPECT_NE(
-        result.output.find("DevIL Error: Could not load image, path: ../Models/ilo_eyes_02.png\n"),
-        std::string::npos)
+    EXPECT_NE(result.output.find("DevIL Error: Could not load image, path: ../Models/" + awakeFace +
+                                 "\n"),
+              std::string::npos)
         << result.output;
 
     result = runWithout("Models/Sound/Corvale_-_This_Whole_World_Loves_Me_Instrumental.mp3");

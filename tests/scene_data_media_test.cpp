@@ -14,10 +14,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "scene/scene_models.h"
 #include "support/process.h"
 #include "support/sandbox.h"
 
@@ -27,6 +30,14 @@ namespace fs = std::filesystem;
 
 std::string modelFile(const std::string& name) {
     return testsupport::repoPath("Models/" + name).string();
+}
+
+// The files the build waits for the generator to write, relative to Models/.
+std::set<std::string> filesTheBuildWaitsFor() {
+    std::set<std::string> files;
+    std::istringstream list(SCENE_DATA_FILES);
+    for (std::string file; std::getline(list, file, ',');) files.insert(file);
+    return files;
 }
 
 // An image as the program's DevIL road hands it to GL: RGB rows in the decoder's order.
@@ -63,29 +74,44 @@ Decoded decodeWithDevil(const std::string& path) {
 }
 
 TEST(SceneImages, EveryImageDecodesOnTheProgramsRoadWithPowerOfTwoSidesAndAPattern) {
-    for (const char* name :
-         {"wall_panels.png", "wall_panels_disp.png", "floor_concrete.png", "ceiling_panels.png",
-          "door_panel.png", "door_frame.png", "stage_metal.png", "conveyor.png", "roll_steel.png",
-          "granite.png", "vessel_metal.png", "vessel_metal_disp.png", "wall_lamp.png",
-          "cage_light.png", "ilo_paint.png", "ilo_eyes_02.png", "ilo_eyes_07.png",
-          "particle.png"}) {
+    int images = 0;
+    for (const std::string& name : filesTheBuildWaitsFor()) {
+        if (fs::path(name).extension() != ".png")
+            continue;
+        ++images;
         SCOPED_TRACE(name);
         const Decoded image = decodeWithDevil(modelFile(name));
         ASSERT_FALSE(image.rgb.empty());
         // 8-bit RGB for the textures' road, RGBA for the particles' sprite.
-        EXPECT_EQ(image.fileFormat, std::string(name) == "particle.png" ? IL_RGBA : IL_RGB);
+        EXPECT_EQ(image.fileFormat, name == "particle.png" ? IL_RGBA : IL_RGB);
         for (int side : {image.width, image.height}) EXPECT_EQ(side & (side - 1), 0) << side;
         EXPECT_EQ(image.width * 3 % 4, 0);  // rows fit GL's default unpack alignment
         const auto [lo, hi] = std::minmax_element(image.rgb.begin(), image.rgb.end());
         EXPECT_GT(*hi - *lo, 25);  // not a flat colour
     }
+    EXPECT_GT(images, 0);
+}
+
+// The build takes its list of the models and their textures from the program's table: every
+// name the table gives is one the build waits for.
+TEST(SceneImages, TheBuildWaitsForEveryModelAndTextureTheTableNames) {
+    const std::set<std::string> build = filesTheBuildWaitsFor();
+    for (const rtr::scene::ModelRow& row : rtr::scene::sceneModelFiles) {
+        for (const char* name : {row.file, row.diffuse, row.displacement}) {
+            if (*name != '\0') {
+                EXPECT_EQ(build.count(name), 1u) << name;
+            }
+        }
+    }
+    EXPECT_EQ(build.count(rtr::scene::iloWinkFace), 1u);
 }
 
 // The face plate's uvs pass through Assimp's uv flip and DevIL's row order before GL samples
 // them; together they must show the eyes above the mouth.
 TEST(SceneImages, FaceTexturesShowEyesAboveTheMouthOnTheFacePlate) {
     Assimp::Importer importer;
-    const aiScene* scene = importer.ReadFile(modelFile("iloFace.dae"), 0x80204B);
+    const rtr::scene::ModelRow& face = rtr::scene::modelRow(rtr::scene::ModelId::iloFace);
+    const aiScene* scene = importer.ReadFile(modelFile(face.file), 0x80204B);
     ASSERT_NE(scene, nullptr);
     const aiMesh* mesh = scene->mMeshes[0];
     // The plate is flat and its uvs linear in x and y: find them at the plate's corners.
@@ -100,8 +126,8 @@ TEST(SceneImages, FaceTexturesShowEyesAboveTheMouthOnTheFacePlate) {
     }
     auto st = [&](float x, float y) { return uvLo + (uvHi - uvLo) * glm::vec2(x, y); };
     auto glowing = [](glm::vec3 c) { return c.b > 0.7f && c.g > 0.5f && c.r < 0.6f; };
-    const Decoded awake = decodeWithDevil(modelFile("ilo_eyes_02.png"));
-    const Decoded wink = decodeWithDevil(modelFile("ilo_eyes_07.png"));
+    const Decoded awake = decodeWithDevil(modelFile(face.diffuse));
+    const Decoded wink = decodeWithDevil(modelFile(rtr::scene::iloWinkFace));
     for (float side : {0.325f, 0.675f}) {
         // Eyes a little above the middle, nothing glowing as far below it.
         EXPECT_TRUE(glowing(awake.sample(st(side, 0.66f)))) << side;
@@ -179,7 +205,7 @@ TEST(SceneGenerator, TwoRunsWriteIdenticalBytes) {
                                                testsupport::shellQuote(out.string()) + " 2>&1");
         ASSERT_EQ(run.exitStatus, 0) << run.output;
     }
-    int files = 0;
+    std::set<std::string> written;
     for (const auto& entry : fs::recursive_directory_iterator(a)) {
         if (!entry.is_regular_file())
             continue;
@@ -188,9 +214,10 @@ TEST(SceneGenerator, TwoRunsWriteIdenticalBytes) {
         // The build's own data set is the same too.
         EXPECT_EQ(readAll(entry.path()), readAll(testsupport::repoPath("Models") / relative))
             << relative;
-        ++files;
+        written.insert(relative.generic_string());
     }
-    EXPECT_EQ(files, 23 + 18 + 2);  // models, images, curve and music
+    // Exactly the files the build waits for: it notices any of them missing.
+    EXPECT_EQ(written, filesTheBuildWaitsFor());
 }
 
 }  // namespace

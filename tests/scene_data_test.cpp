@@ -12,14 +12,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "camera/show_script.h"
 #include "scene/scene_layout.h"
+#include "scene/scene_lights.h"
+#include "scene/scene_models.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -27,15 +29,22 @@ namespace {
 using glm::vec3;
 using glm::vec4;
 
-// The tessellated models, with the height their displacement maps raise relief to.
 namespace layout = rtr::scene::layout;
-const std::map<std::string, float> reliefHeight = {
-    {"vessel_v1.dae", layout::vesselDisplacementScale},
-    {"wallDoor.dae", layout::wallDisplacementScale},
-    {"wallLaufband.dae", layout::wallDisplacementScale},
-    {"WallLittleRoom.dae", layout::wallDisplacementScale},
-    {"wallNonDoor.dae", layout::wallDisplacementScale},
-    {"wallVessel.dae", layout::wallDisplacementScale}};
+using rtr::scene::ModelId;
+using rtr::scene::ModelKind;
+using rtr::scene::ModelRow;
+
+// The tessellated models, with the height their displacement maps raise relief to.
+const std::map<std::string, float> reliefHeight = [] {
+    std::map<std::string, float> heights;
+    for (const ModelRow& row : rtr::scene::sceneModelFiles) {
+        if (row.kind == ModelKind::listedAndRelief)
+            heights[row.file] = layout::vesselDisplacementScale;
+        if (row.kind == ModelKind::reliefWall)
+            heights[row.file] = layout::wallDisplacementScale;
+    }
+    return heights;
+}();
 
 struct Triangle {
     vec3 a, b, c;
@@ -127,6 +136,10 @@ const Model& model(const std::string& file) {
     return found->second;
 }
 
+const Model& model(ModelId id) {
+    return model(rtr::scene::modelRow(id).file);
+}
+
 // ---- geometry helpers ------------------------------------------------------------------------
 
 bool separatedOnAxis(const vec3& axis, const vec3 v[3], const vec3& half) {
@@ -206,15 +219,15 @@ const std::vector<ShowFrame>& showFrames() {
 // World boxes of Ilo's five parts at one frame.
 std::vector<Box> iloBoxes(const ShowFrame& frame) {
     const auto m = rtr::show::iloPartMatrices(frame.ilo, frame.t);
-    const std::pair<const char*, glm::mat4> parts[] = {{"iloBody.dae", m.core},
-                                                       {"iloHead.dae", m.core},
-                                                       {"iloFace.dae", m.core},
-                                                       {"iloArmLeft.dae", m.armLeft},
-                                                       {"iloArmRight.dae", m.armRight}};
+    const std::pair<ModelId, glm::mat4> parts[] = {{ModelId::iloBody, m.core},
+                                                   {ModelId::iloHead, m.core},
+                                                   {ModelId::iloFace, m.core},
+                                                   {ModelId::iloArmLeft, m.armLeft},
+                                                   {ModelId::iloArmRight, m.armRight}};
     std::vector<Box> boxes;
-    for (const auto& [file, matrix] : parts) {
+    for (const auto& [id, matrix] : parts) {
         Box box;
-        for (const vec3& p : model(file).positions) box.include(vec3(matrix * vec4(p, 1.0f)));
+        for (const vec3& p : model(id).positions) box.include(vec3(matrix * vec4(p, 1.0f)));
         boxes.push_back(box);
     }
     return boxes;
@@ -223,29 +236,19 @@ std::vector<Box> iloBoxes(const ShowFrame& frame) {
 // ---- the files as the loaders see them ---------------------------------------------------------
 
 TEST(SceneModels, ImportAsOneMeshWithNormalsUvsAndTheTexturesTheLoaderLoadsInItsOrder) {
-    std::map<std::string, std::vector<std::string>> expected = {
-        {"wall_v1.dae", {"wall_panels.png"}},
-        {"cageLight.dae", {"cage_light.png"}},
-        {"door_v1.dae", {"door_panel.png"}},
-        {"stage_v1.dae", {"stage_metal.png"}},
-        {"floor.dae", {"floor_concrete.png"}},
-        {"ceiling.dae", {"ceiling_panels.png"}},
-        {"wallLight_v1.dae", {"wall_lamp.png"}},
-        {"Doorframe_v1.dae", {"door_frame.png"}},
-        {"laufband.dae", {"conveyor.png"}},
-        {"roll.dae", {"roll_steel.png"}},
-        {"vessel_v1.dae", {"vessel_metal.png", "vessel_metal_disp.png"}},
-        {"GraniteBlock.dae", {"granite.png"}},
-        {"iloFace.dae", {"ilo_eyes_02.png"}},
-        {"sphere18.dae", {}}};
-    for (const char* part : {"iloBody.dae", "iloArmLeft.dae", "iloArmRight.dae", "iloHead.dae"})
-        expected[part] = {"ilo_paint.png"};
-    for (const char* wall : {"wallDoor.dae", "wallLaufband.dae", "WallLittleRoom.dae",
-                             "wallNonDoor.dae", "wallVessel.dae"})
-        expected[wall] = {"wall_panels.png", "wall_panels_disp.png"};
-    for (const auto& [file, textures] : expected) {
-        SCOPED_TRACE(file);
-        const Model& m = model(file);
+    for (const ModelRow& row : rtr::scene::sceneModelFiles) {
+        SCOPED_TRACE(row.file);
+        // The table's textures, diffuse first, each a file beside the model.
+        std::vector<std::string> textures;
+        for (const char* texture : {row.diffuse, row.displacement}) {
+            if (*texture != '\0') {
+                textures.push_back(texture);
+                EXPECT_TRUE(std::filesystem::is_regular_file(
+                    testsupport::repoPath(std::string("Models/") + texture)))
+                    << texture;
+            }
+        }
+        const Model& m = model(row.file);
         EXPECT_EQ(m.meshCount, 1u);
         EXPECT_TRUE(m.hasNormals);
         EXPECT_TRUE(m.hasUvs);
@@ -265,7 +268,7 @@ TEST(SceneModels, ImportAsOneMeshWithNormalsUvsAndTheTexturesTheLoaderLoadsInIts
 
 // The light volumes are drawn with this sphere scaled by the light's radius.
 TEST(SceneModels, SphereIsAUnitSphere) {
-    const Model& s = model("sphere18.dae");
+    const Model& s = model(ModelId::sphere);
     EXPECT_NEAR(s.bounds.max.y, 1.0f, 1e-4f);
     EXPECT_NEAR(s.bounds.min.y, -1.0f, 1e-4f);
     for (const vec3& p : s.positions) EXPECT_NEAR(glm::length(p), 1.0f, 1e-4f);
@@ -274,32 +277,37 @@ TEST(SceneModels, SphereIsAUnitSphere) {
 // ---- layout ------------------------------------------------------------------------------------
 
 TEST(SceneLayout, WallLampsHoldTheirLightsAndReachTheWallBehind) {
-    const Box lamp = model("wallLight_v1.dae").bounds;
+    const Box lamp = model(ModelId::wallLamp).bounds;
     // The light at the lamp's origin is inside the lamp.
     EXPECT_TRUE(glm::all(glm::lessThan(lamp.min, vec3(-0.04f, -0.04f, -0.03f))));
     EXPECT_TRUE(lamp.max.x > 0.04f && lamp.max.y > 0.04f);
-    // Light, turn about y, and distance from the light to the room face behind it.
-    const std::tuple<vec3, float, float> lamps[] = {
-        {{2.6f, 1.65f, -1.9f}, 1.5707964f, 0.05f},  {{-2.65f, 1.65f, -2.0f}, 4.712389f, 0.05f},
-        {{-2.65f, 1.65f, 1.42f}, 4.712389f, 0.05f}, {{-1.8f, 1.65f, -5.0f}, 3.1415927f, 0.05f},
-        {{1.85f, 1.65f, -5.0f}, 3.1415927f, 0.05f}, {{-0.02f, 1.65f, 2.67f}, 0.0f, 0.03f}};
-    for (const auto& [light, angle, wallDistance] : lamps) {
-        const glm::mat4 m = glm::rotate(translate(light), angle, vec3(0, 1, 0));
-        const vec3 back = vec3(m * vec4(0, 0, lamp.max.z, 1)) - light;
+    // The room faces, where the shadow map's solid walls begin.
+    const auto walls = model(ModelId::shadowWalls).triangles();
+    int lamps = 0;
+    for (const rtr::scene::LightRow& light : rtr::scene::sceneLights) {
+        if (light.role != rtr::scene::LightRole::wallLamp)
+            continue;
+        ++lamps;
+        SCOPED_TRACE(lamps);
+        const vec3 back =
+            vec3(rtr::scene::lampModelMatrix(light) * vec4(0, 0, lamp.max.z, 1)) - light.position;
+        const auto wallDistance = firstHit(walls, light.position, glm::normalize(back), 0.5f);
+        ASSERT_TRUE(wallDistance.has_value());
         // The lamp's back plate reaches into the wall, but not far beyond it.
-        EXPECT_GT(glm::length(back), wallDistance + 0.02f);
-        EXPECT_LT(glm::length(back), wallDistance + 0.12f);
+        EXPECT_GT(glm::length(back), *wallDistance + 0.02f);
+        EXPECT_LT(glm::length(back), *wallDistance + 0.12f);
         // And it points away from the room's middle, towards that wall.
-        EXPECT_LT(glm::dot(back, vec3(0.0f, 1.65f, -1.2f) - light), 0.0f);
+        EXPECT_LT(glm::dot(back, vec3(0.0f, 1.65f, -1.2f) - light.position), 0.0f);
     }
+    EXPECT_GT(lamps, 0);
 }
 
 TEST(SceneLayout, RollsSitOnTheirLineBetweenTheRailsAndCarryTheBlock) {
-    const Box roll = model("roll.dae").bounds;
+    const Box roll = model(ModelId::roll).bounds;
     EXPECT_NEAR(roll.min.x, -roll.max.x, 1e-3f);
     EXPECT_LT(roll.max.y, 0.14f);                // neighbours 0.3 apart never touch
     EXPECT_NEAR(roll.max.y, roll.max.z, 1e-3f);  // round about x
-    const auto belt = model("laufband.dae").triangles();
+    const auto belt = model(ModelId::conveyor).triangles();
     for (int i = 0; i < 10; ++i) {
         for (float side : {-1.0f, 1.0f}) {
             // The roll's end runs into a rail right beside it.
@@ -310,11 +318,11 @@ TEST(SceneLayout, RollsSitOnTheirLineBetweenTheRailsAndCarryTheBlock) {
         }
     }
     // The block lifted by 0.035 rests on the rolls' tops.
-    EXPECT_NEAR(model("GraniteBlock.dae").bounds.min.y + 0.035f, 0.475f + roll.max.y, 0.003f);
+    EXPECT_NEAR(model(ModelId::granite).bounds.min.y + 0.035f, 0.475f + roll.max.y, 0.003f);
 }
 
 TEST(SceneLayout, StageTopLiesUnderIlosPathAtHisHoverHeight) {
-    const auto stage = model("stage_v1.dae").triangles();
+    const auto stage = model(ModelId::stage).triangles();
     int checked = 0;
     for (const ShowFrame& f : showFrames()) {
         const vec3 p = f.ilo.position;
@@ -331,11 +339,11 @@ TEST(SceneLayout, StageTopLiesUnderIlosPathAtHisHoverHeight) {
 }
 
 TEST(SceneLayout, LittleRoomDoorFillsTheDoorwayInThePlusXWallAndSlidesClear) {
-    const auto wall = model("wallDoor.dae").triangles();
+    const auto wall = model(ModelId::wallDoor).triangles();
     const vec3 across(1, 0, 0);
     EXPECT_TRUE(firstHit(wall, {2.0f, 1.0f, 0.4f}, across, 1.5f).has_value());
     EXPECT_FALSE(firstHit(wall, {2.0f, 1.0f, 1.3f}, across, 1.5f).has_value());
-    const Model& door = model("door_v1.dae");
+    const Model& door = model(ModelId::door);
     // Held shut on the little room's side before 17 s, and standing in the reveal after.
     EXPECT_GT(door.bounds.min.x, 2.65f);
     EXPECT_LT(door.bounds.max.x + 0.2f, 3.2f);
@@ -360,8 +368,8 @@ std::vector<Triangle> solidSet() {
         const auto surface = model(file).triangles(glm::mat4(1.0f), lift);
         solid.insert(solid.end(), surface.begin(), surface.end());
     };
-    for (const char* file : {"wall_v1.dae", "stage_v1.dae", "Doorframe_v1.dae", "laufband.dae"})
-        add(file, 0.0f);
+    for (ModelId id : {ModelId::shadowWalls, ModelId::stage, ModelId::doorFrame, ModelId::conveyor})
+        add(rtr::scene::modelRow(id).file, 0.0f);
     // The tessellated surfaces count up to the top of their displaced relief.
     for (const auto& [file, height] : reliefHeight) {
         add(file, 0.0f);
@@ -373,7 +381,7 @@ std::vector<Triangle> solidSet() {
 TEST(SceneLayout, IlosPathNeverPassesThroughWallsStageVesselOrClosedDoor) {
     const std::vector<Triangle> solid = solidSet();
     for (const ShowFrame& f : showFrames()) {
-        const auto door = model("door_v1.dae").triangles(translate(f.door));
+        const auto door = model(ModelId::door).triangles(translate(f.door));
         for (const Box& box : iloBoxes(f)) {
             EXPECT_GT(box.min.y, 0.05f) << "t = " << f.t;
             EXPECT_LT(box.max.y, 2.5f) << "t = " << f.t;

@@ -11,6 +11,7 @@
 #include "scene/point_light.h"
 #include "scene/scene_layout.h"
 #include "scene/scene_lights.h"
+#include "scene/scene_models.h"
 #include "scene/scene_geometry.h"
 #include "scene/scene_geometry_tess.h"
 #include "scene/texture.h"
@@ -32,16 +33,71 @@ scene::SceneGeometry* listed(const std::string& file, const glm::mat4& matrix = 
 }
 
 // One lamp model around each wall-lamp light, in the lights' order.
-void createWallLamps() {
+void createWallLamps(const std::string& file) {
     for (const scene::LightRow& light : scene::sceneLights) {
         if (light.role == scene::LightRole::wallLamp)
-            listed("wallLight_v1.dae", scene::lampModelMatrix(light));
+            listed(file, scene::lampModelMatrix(light));
     }
 }
 
-scene::Texture* loadedTexture(const char* path) {
-    auto* texture = new scene::Texture{path, GlTexture(), GL_TEXTURE_2D};
+// The program-wide name of a listed model the show moves (or lends a face); null for the rest.
+scene::SceneGeometry** listedName(scene::ModelId id) {
+    using scene::ModelId;
+    switch (id) {
+        case ModelId::cageLamp:
+            return &cageLightModel;
+        case ModelId::door:
+            return &doorModel;
+        case ModelId::granite:
+            return &graniteBlockModel;
+        case ModelId::iloBody:
+            return &iloBody;
+        case ModelId::iloArmLeft:
+            return &iloArmLeft;
+        case ModelId::iloArmRight:
+            return &iloArmRight;
+        case ModelId::iloHead:
+            return &iloHead;
+        case ModelId::iloFace:
+            return &iloFace;
+        default:
+            return nullptr;
+    }
+}
+
+// The program-wide name of each displaced model.
+scene::SceneGeometryTess** reliefName(scene::ModelId id) {
+    using scene::ModelId;
+    switch (id) {
+        case ModelId::vessel:
+            return &vesselTess;
+        case ModelId::wallDoor:
+            return &wallDoorTess;
+        case ModelId::wallLaufband:
+            return &wallLaufbandTess;
+        case ModelId::wallLittleRoom:
+            return &wallLittleRoomTess;
+        case ModelId::wallNonDoor:
+            return &wallNonDoorTess;
+        case ModelId::wallVessel:
+            return &wallVesselTess;
+        default:
+            return nullptr;
+    }
+}
+static_assert(scene::modelCount(scene::ModelKind::reliefWall) ==
+                  std::tuple_size<decltype(tessellatedWalls())>::value,
+              "every relief wall of the table has its program-wide name");
+
+bool displaced(const scene::ModelRow& row) {
+    return row.kind == scene::ModelKind::listedAndRelief ||
+           row.kind == scene::ModelKind::reliefWall;
+}
+
+scene::Texture* loadedTexture(const std::string& path) {
+    auto* texture = new scene::Texture{path.c_str(), GlTexture(), GL_TEXTURE_2D};
     texture->load();
+    texture->path = nullptr;  // read only while loading
     return texture;
 }
 
@@ -78,44 +134,49 @@ void reportMissingLightVolume(const std::string& sphere) {
 
 void createStaticModels() {
     reportMissingModelFolder();
-    wallModel = model("wall_v1.dae");
-    cageLightModel = listed("cageLight.dae");
-    doorModel = listed("door_v1.dae");
-    listed("stage_v1.dae");
-    listed("floor.dae");
-    listed("ceiling.dae");
-    createWallLamps();
-    listed("Doorframe_v1.dae");
-    listed("laufband.dae");
-    for (int i = 0; i < scene::layout::rollCount; ++i) {
-        rolls.push_back(model("roll.dae"));
+    for (const scene::ModelRow& row : scene::sceneModelFiles) {
+        switch (row.kind) {
+            case scene::ModelKind::shadowWalls:
+                wallModel = model(row.file);
+                break;
+            case scene::ModelKind::listed:
+            case scene::ModelKind::listedAndRelief: {
+                scene::SceneGeometry* geometry = listed(row.file);
+                if (scene::SceneGeometry** name = listedName(row.id))
+                    *name = geometry;
+                break;
+            }
+            case scene::ModelKind::wallLamp:
+                createWallLamps(row.file);
+                break;
+            case scene::ModelKind::rolls:
+                for (int i = 0; i < scene::layout::rollCount; ++i) {
+                    rolls.push_back(model(row.file));
+                }
+                break;
+            case scene::ModelKind::reliefWall:
+            case scene::ModelKind::lightVolume:
+                break;  // made later, by their own functions
+        }
     }
-    listed("vessel_v1.dae");
-    graniteBlockModel = listed("GraniteBlock.dae");
-    iloBody = listed("iloBody.dae");
-    iloArmLeft = listed("iloArmLeft.dae");
-    iloArmRight = listed("iloArmRight.dae");
-    iloHead = listed("iloHead.dae");
-    iloFace = listed("iloFace.dae");
 }
 
 void loadFaceTextures() {
-    iloAwakeTexture = loadedTexture("../Models/ilo_eyes_02.png");
+    iloAwakeTexture = loadedTexture(kModels + scene::modelRow(scene::ModelId::iloFace).diffuse);
     std::cout << "  Ilo: Awake-Texture loaded." << std::endl;
-    iloWinkTexture = loadedTexture("../Models/ilo_eyes_07.png");
+    iloWinkTexture = loadedTexture(kModels + scene::iloWinkFace);
 }
 
 void createTessellatedModels() {
-    vesselTess = tessellated("vessel_v1.dae");
-    wallDoorTess = tessellated("wallDoor.dae");
-    wallLaufbandTess = tessellated("wallLaufband.dae");
-    wallLittleRoomTess = tessellated("WallLittleRoom.dae");
-    wallNonDoorTess = tessellated("wallNonDoor.dae");
-    wallVesselTess = tessellated("wallVessel.dae");
+    for (const scene::ModelRow& row : scene::sceneModelFiles) {
+        scene::SceneGeometryTess** name = reliefName(row.id);
+        if (displaced(row) && name != nullptr)
+            *name = tessellated(row.file);
+    }
 }
 
 void createSpheres() {
-    const std::string sphere = kModels + "sphere18.dae";
+    const std::string sphere = kModels + scene::modelRow(scene::ModelId::sphere).file;
     const glm::mat4 identity(1.0f);
     stencilSphere = new scene::SceneGeometry(identity, deferredStencilProgram, sphere);
     lightSphere = new scene::SceneGeometry(identity, deferredLightProgram, sphere);

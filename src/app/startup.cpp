@@ -169,20 +169,27 @@ void fillLightSlots(ShaderProgram& light) {
     fill(light, light.useShadowMap, "useShadowMap");
 }
 
+// The light pass's program, its fragment stage built with `defines`.
+ShaderProgram* linkedLightProgram(const std::string& defines) {
+    auto* program = new ShaderProgram();
+    program->addShader(GL_VERTEX_SHADER, "../Shader/deferredLight.vert");
+    program->addShader(GL_FRAGMENT_SHADER, "../Shader/deferredLight.frag", defines);
+    program->link();
+    return program;
+}
+
 void buildLightPrograms() {
     ShaderProgram& stencil =
         *(deferredStencilProgram = buildVertexFragmentProgram("deferredStencil"));
     fill(stencil, stencil.mvpMatrix, "mvpMatrix");
 
-    deferredLightProgram = buildVertexFragmentProgram("deferredLight");
+    deferredLightProgram = linkedLightProgram(shadowClipDefines());
+    deferredLightProgram->use();
     fillLightSlots(*deferredLightProgram);
     // Lights other than light 0 never read the shadow map; their own build of the same source
     // leaves the shadow code out instead of branching past it per pixel.
-    deferredLightUnshadowedProgram = new ShaderProgram();
-    deferredLightUnshadowedProgram->addShader(GL_VERTEX_SHADER, "../Shader/deferredLight.vert");
-    deferredLightUnshadowedProgram->addShader(GL_FRAGMENT_SHADER, "../Shader/deferredLight.frag",
-                                              "#define WITHOUT_SHADOW_MAP\n");
-    deferredLightUnshadowedProgram->link();
+    deferredLightUnshadowedProgram =
+        linkedLightProgram(shadowClipDefines() + "#define WITHOUT_SHADOW_MAP\n");
     fillLightSlots(*deferredLightUnshadowedProgram);
 
     // Built for debugging light placement; never made current.
@@ -338,6 +345,10 @@ int readDemoArguments(int argc, char** argv) {
         }
     }
     return -1;
+}
+
+std::string shadowClipDefines() {
+    return floatDefine("SHADOW_NEAR", nearPlane) + floatDefine("SHADOW_FAR", farPlane);
 }
 
 PixelSize renderSizeFor(PixelSize framebuffer) {

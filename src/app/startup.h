@@ -1,11 +1,18 @@
 #pragma once
 
+#include <string>
+
 #include "render/frame_size.h"
 
 namespace rtr {
 
 // Builds the window, the GL context and the whole scene, in a fixed order.
 void startUp();
+
+// The #define lines the light shader is built with: the clip planes of the shadow cube's
+// projection (shadowProjection(), which clips where the camera does: nearPlane, farPlane), by
+// which it turns a distance into the depth the shadow pass stored.
+std::string shadowClipDefines();
 
 // The display settings the demo starts with: a 1024 x 768 window, on the desktop or fullscreen.
 void useDemoWindowSettings(bool windowed);

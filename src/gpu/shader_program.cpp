@@ -1,5 +1,6 @@
 #include "gpu/shader_program.h"
 
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -62,24 +63,32 @@ std::string unreadableShaderDetail(const std::string& path) {
            (exists ? platform::workingDirectoryLine() : platform::startFolderHint());
 }
 
-// The #version line must stay first; the defines follow it, and a #line directive keeps the
-// compiler's line numbers those of the file.
 void setSource(GLuint shader, const std::string& text, const std::string& defines) {
-    if (defines.empty()) {
-        const char* source = text.c_str();
-        glShaderSource(shader, 1, &source, nullptr);
-        return;
-    }
-    const std::size_t lineEnd = text.find('\n');
-    const std::size_t split = lineEnd == std::string::npos ? text.size() : lineEnd + 1;
-    const std::string versionLine = text.substr(0, split);
-    const std::string inserted = defines + "#line 2\n";
-    const std::string rest = text.substr(split);
-    const char* parts[3] = {versionLine.c_str(), inserted.c_str(), rest.c_str()};
-    glShaderSource(shader, 3, parts, nullptr);
+    const std::string full = sourceWithDefines(text, defines);
+    const char* source = full.c_str();
+    glShaderSource(shader, 1, &source, nullptr);
 }
 
 }  // namespace
+
+// The #version line must stay first.
+std::string sourceWithDefines(const std::string& source, const std::string& defines) {
+    if (defines.empty())
+        return source;
+    const std::size_t lineEnd = source.find('\n');
+    const std::size_t split = lineEnd == std::string::npos ? source.size() : lineEnd + 1;
+    return source.substr(0, split) + defines + "#line 2\n" + source.substr(split);
+}
+
+// The shortest digits that read back as the value, with a point so GLSL takes a float.
+std::string floatDefine(const std::string& name, float value) {
+    char digits[32];
+    char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    std::string literal(digits, end);
+    if (literal.find_first_of(".e") == std::string::npos)
+        literal += ".0";
+    return "#define " + name + " " + literal + "\n";
+}
 
 ShaderProgram::ShaderProgram() {
     program.reset(glCreateProgram());

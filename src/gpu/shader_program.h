@@ -82,6 +82,14 @@ class ShaderProgram {
     void releaseShaders();
 };
 
+// The text the GL compiles for a stage's `source` given `defines`: the defines right after the
+// #version line, then a #line directive that keeps the compiler's line numbers those of the
+// file; without defines, the source as it is.
+std::string sourceWithDefines(const std::string& source, const std::string& defines);
+
+// The line "#define NAME VALUE\n", VALUE a GLSL float literal that reads as exactly `value`.
+std::string floatDefine(const std::string& name, float value);
+
 // A program from "../Shader/" + baseName + ".vert" and ".frag", linked; any failure ends the
 // program like addShader's.
 std::unique_ptr<ShaderProgram> linkedFileProgram(const std::string& baseName);

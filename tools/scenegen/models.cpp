@@ -1,8 +1,10 @@
 #include "models.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "layout.h"
+#include "scene/scene_models.h"
 #include "shapes.h"
 #include "textures.h"
 #include "vessel.h"
@@ -474,35 +476,68 @@ Mesh sphereMesh() {
     return m;
 }
 
+// The mesh of each model of the program's table; the row gives its file and textures.
+Mesh meshOf(rtr::scene::ModelId id) {
+    using rtr::scene::ModelId;
+    switch (id) {
+        case ModelId::shadowWalls:
+            return wallShadowSlabs();
+        case ModelId::cageLamp:
+            return cageLampMesh();
+        case ModelId::door:
+            return doorMesh();
+        case ModelId::stage:
+            return stageMesh();
+        case ModelId::floor:
+            return floorMesh();
+        case ModelId::ceiling:
+            return ceilingMesh();
+        case ModelId::wallLamp:
+            return wallLampMesh();
+        case ModelId::doorFrame:
+            return doorFrameMesh();
+        case ModelId::conveyor:
+            return conveyorMesh();
+        case ModelId::roll:
+            return rollMesh();
+        case ModelId::vessel:
+            return vesselMesh();
+        case ModelId::granite:
+            return graniteMesh();
+        case ModelId::iloBody:
+            return iloBodyMesh();
+        case ModelId::iloArmLeft:
+            return iloArmMesh(1.0f);
+        case ModelId::iloArmRight:
+            return iloArmMesh(-1.0f);
+        case ModelId::iloHead:
+            return iloHeadMesh();
+        case ModelId::iloFace:
+            return iloFaceMesh();
+        case ModelId::wallDoor:
+            return wallDoor();
+        case ModelId::wallLaufband:
+            return wallLaufband();
+        case ModelId::wallLittleRoom:
+            return wallLittleRoom();
+        case ModelId::wallNonDoor:
+            return wallNonDoor();
+        case ModelId::wallVessel:
+            return wallVessel();
+        case ModelId::sphere:
+            return sphereMesh();
+    }
+    throw std::logic_error("no mesh for a model of the table");
+}
+
 }  // namespace
 
 std::vector<Model> sceneModels() {
-    const MaterialTextures walls{"wall_panels.png", "wall_panels_disp.png"};
-    const MaterialTextures vessel{"vessel_metal.png", "vessel_metal_disp.png"};
-    const MaterialTextures ilo{"ilo_paint.png", ""};
-    return {{"wall_v1.dae", wallShadowSlabs(), {"wall_panels.png", ""}},
-            {"cageLight.dae", cageLampMesh(), {"cage_light.png", ""}},
-            {"door_v1.dae", doorMesh(), {"door_panel.png", ""}},
-            {"stage_v1.dae", stageMesh(), {"stage_metal.png", ""}},
-            {"floor.dae", floorMesh(), {"floor_concrete.png", ""}},
-            {"ceiling.dae", ceilingMesh(), {"ceiling_panels.png", ""}},
-            {"wallLight_v1.dae", wallLampMesh(), {"wall_lamp.png", ""}},
-            {"Doorframe_v1.dae", doorFrameMesh(), {"door_frame.png", ""}},
-            {"laufband.dae", conveyorMesh(), {"conveyor.png", ""}},
-            {"roll.dae", rollMesh(), {"roll_steel.png", ""}},
-            {"vessel_v1.dae", vesselMesh(), vessel},
-            {"GraniteBlock.dae", graniteMesh(), {"granite.png", ""}},
-            {"iloBody.dae", iloBodyMesh(), ilo},
-            {"iloArmLeft.dae", iloArmMesh(1.0f), ilo},
-            {"iloArmRight.dae", iloArmMesh(-1.0f), ilo},
-            {"iloHead.dae", iloHeadMesh(), ilo},
-            {"iloFace.dae", iloFaceMesh(), {"ilo_eyes_02.png", ""}},
-            {"wallDoor.dae", wallDoor(), walls},
-            {"wallLaufband.dae", wallLaufband(), walls},
-            {"WallLittleRoom.dae", wallLittleRoom(), walls},
-            {"wallNonDoor.dae", wallNonDoor(), walls},
-            {"wallVessel.dae", wallVessel(), walls},
-            {"sphere18.dae", sphereMesh(), {}}};
+    std::vector<Model> models;
+    for (const rtr::scene::ModelRow& row : rtr::scene::sceneModelFiles) {
+        models.push_back({row.file, meshOf(row.id), {row.diffuse, row.displacement}});
+    }
+    return models;
 }
 
 }  // namespace scenegen

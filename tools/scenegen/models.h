@@ -1,7 +1,8 @@
 #pragma once
 
-// The set's Collada models: their meshes in final world coordinates (or in the local frame
-// the show's matrices expect) and the textures their material names.
+// The set's Collada models, one per row of the program's model table (scene/scene_models.h),
+// which gives each its file and the textures its material names: their meshes in final world
+// coordinates (or in the local frame the show's matrices expect).
 
 #include <string>
 #include <vector>

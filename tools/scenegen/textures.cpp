@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "layout.h"
+#include "scene/scene_models.h"
 #include "paint.h"
 #include "vessel.h"
 
@@ -635,16 +636,20 @@ Surface iloFace() {
 }  // namespace atlas
 
 std::vector<NamedImage> sceneTextures() {
+    // The models' pictures go by the names the program's model table gives them.
+    using rtr::scene::ModelId;
+    auto diffuse = [](ModelId id) { return rtr::scene::modelRow(id).diffuse; };
+    auto relief = [](ModelId id) { return rtr::scene::modelRow(id).displacement; };
     return {
-        {"wall_panels.png", wallColour()},       {"wall_panels_disp.png", wallDisplacement()},
-        {"floor_concrete.png", floorConcrete()}, {"ceiling_panels.png", ceilingPanels()},
-        {"door_panel.png", doorPanel()},         {"door_frame.png", doorFrame()},
-        {"stage_metal.png", stageMetal()},       {"conveyor.png", conveyor()},
-        {"roll_steel.png", rollSteel()},         {"granite.png", graniteTexture()},
-        {"vessel_metal.png", vesselColour()},    {"vessel_metal_disp.png", vesselDisplacement()},
-        {"wall_lamp.png", wallLamp()},           {"cage_light.png", cageLight()},
-        {"ilo_paint.png", iloPaint()},           {"ilo_eyes_02.png", iloFace(false)},
-        {"ilo_eyes_07.png", iloFace(true)},      {"particle.png", particle()}};
+        {diffuse(ModelId::wallDoor), wallColour()}, {relief(ModelId::wallDoor), wallDisplacement()},
+        {diffuse(ModelId::floor), floorConcrete()}, {diffuse(ModelId::ceiling), ceilingPanels()},
+        {diffuse(ModelId::door), doorPanel()},      {diffuse(ModelId::doorFrame), doorFrame()},
+        {diffuse(ModelId::stage), stageMetal()},    {diffuse(ModelId::conveyor), conveyor()},
+        {diffuse(ModelId::roll), rollSteel()},      {diffuse(ModelId::granite), graniteTexture()},
+        {diffuse(ModelId::vessel), vesselColour()}, {relief(ModelId::vessel), vesselDisplacement()},
+        {diffuse(ModelId::wallLamp), wallLamp()},   {diffuse(ModelId::cageLamp), cageLight()},
+        {diffuse(ModelId::iloBody), iloPaint()},    {diffuse(ModelId::iloFace), iloFace(false)},
+        {rtr::scene::iloWinkFace, iloFace(true)},   {"particle.png", particle()}};
 }
 
 }  // namespace scenegen
