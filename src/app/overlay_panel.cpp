@@ -125,8 +125,10 @@ void showStageViews(const PanelModel& model, PanelRequests& requests) {
         return;
     ImGui::Separator();
     const int current = std::clamp(model.stageView, 0, count - 1);
-    char label[32];
-    std::snprintf(label, sizeof label, "view (0-%d)###view", count - 1);
+    // Named with the keys that pick the views, when there is more than one.
+    char label[32] = "view###view";
+    if (count > 1)
+        std::snprintf(label, sizeof label, "view (0-%d)###view", count - 1);
     ImGui::SetNextItemWidth(kPanelWidth - 110.0f);
     if (!ImGui::BeginCombo(label, model.stageViewNames[current]))
         return;
