@@ -9,6 +9,7 @@
 #include <cfloat>
 #include <cstdio>
 #include <iterator>
+#include <vector>
 
 #include "app/setting_keys.h"
 
@@ -21,9 +22,9 @@ namespace {
 constexpr float kPanelWidth = 300.0f;
 constexpr float kMargin = 8.0f;
 constexpr float kBackgroundAlpha = 0.72f;
-// Where the timing bars start, after the longest stage name.
-constexpr float kBarColumn = 68.0f;
 constexpr float kHistoryHeight = 34.0f;
+// Sliders and lists named on their right leave that much room for the name.
+constexpr float kNamedItemWidth = kPanelWidth - 110.0f;
 // GLSL 1.50 is core from GL 3.2 on, so every driver that runs the demo compiles ImGui's shaders.
 constexpr const char* kShaderVersion = "#version 150";
 // ImGui refuses a zero frame time; two panel frames can follow each other within a clock tick.
@@ -59,15 +60,16 @@ void showClock(const PanelModel& model, PanelRequests& requests) {
         requests.restart = true;
 }
 
-// A name, then a bar as long as `milliseconds` is a share of `scale`, with the value on it.
-void timingBar(const char* name, double milliseconds, double scale) {
+// A name, then from `column` on a bar as long as `milliseconds` is a share of `scale`, with the
+// value on it.
+void timingBar(const char* name, double milliseconds, double scale, float column) {
     char value[32];
     if (milliseconds < 0.0)
         std::snprintf(value, sizeof value, "not measured");
     else
         std::snprintf(value, sizeof value, "%.1f ms", milliseconds);
     ImGui::TextUnformatted(name);
-    ImGui::SameLine(kBarColumn);
+    ImGui::SameLine(column);
     const float share = milliseconds > 0.0 ? static_cast<float>(milliseconds / scale) : 0.0f;
     ImGui::ProgressBar(share, ImVec2(-FLT_MIN, ImGui::GetTextLineHeight()), value);
 }
@@ -79,11 +81,20 @@ double timingScale(const PanelModel& model) {
     return std::max({model.frameMilliseconds, stages, 1.0e-3});
 }
 
+// The bars line up after the longest name.
+float barColumn(const PanelModel& model, const char* frameName) {
+    float widest = ImGui::CalcTextSize(frameName).x;
+    for (const auto& stage : model.stageMilliseconds)
+        widest = std::max(widest, ImGui::CalcTextSize(stage.first).x);
+    return ImGui::GetStyle().WindowPadding.x + widest + 2.0f * ImGui::GetStyle().ItemSpacing.x;
+}
+
 void showTimings(const PanelModel& model, const FrameTimeHistory& history) {
     ImGui::Separator();
     const double scale = timingScale(model);
+    const float column = barColumn(model, "frame");
     ImGui::PushStyleColor(ImGuiCol_PlotHistogram, ImVec4(0.85f, 0.55f, 0.20f, 1.0f));
-    timingBar("frame", model.frameMilliseconds, scale);
+    timingBar("frame", model.frameMilliseconds, scale, column);
     ImGui::PopStyleColor();
     // The graph takes its width from the item width; a negative size would be taken literally.
     ImGui::SetNextItemWidth(-FLT_MIN);
@@ -91,7 +102,8 @@ void showTimings(const PanelModel& model, const FrameTimeHistory& history) {
                      "frame time, last 120 frames", 0.0f, FLT_MAX, ImVec2(0.0f, kHistoryHeight));
     if (!model.stageMilliseconds.empty())
         ImGui::TextDisabled("GPU time per stage");
-    for (const auto& stage : model.stageMilliseconds) timingBar(stage.first, stage.second, scale);
+    for (const auto& stage : model.stageMilliseconds)
+        timingBar(stage.first, stage.second, scale, column);
 }
 
 // One checkbox per switch of the key table, with its key; entries sharing a switch show once.
@@ -114,7 +126,7 @@ void showSwitches(RenderSettingsRecord& settings) {
 }
 
 void showPicture(const PanelModel& model, RenderSettingsRecord& settings) {
-    ImGui::SetNextItemWidth(kPanelWidth - 110.0f);
+    ImGui::SetNextItemWidth(kNamedItemWidth);
     ImGui::SliderFloat("gamma (E/R)", &settings.gamma, 0.5f, 4.0f, "%.2f");
     ImGui::Text("exposure %.1f (set by the show)", model.exposure);
 }
@@ -129,7 +141,7 @@ void showStageViews(const PanelModel& model, PanelRequests& requests) {
     char label[32] = "view###view";
     if (count > 1)
         std::snprintf(label, sizeof label, "view (0-%d)###view", count - 1);
-    ImGui::SetNextItemWidth(kPanelWidth - 110.0f);
+    ImGui::SetNextItemWidth(kNamedItemWidth);
     if (!ImGui::BeginCombo(label, model.stageViewNames[current]))
         return;
     for (int view = 0; view < count; ++view) {
