@@ -161,6 +161,7 @@ collect_licences() {  # directory
     cp "$(fetch_source assimp)/LICENSE" "$out/assimp.txt"
     cp "$(fetch_source freeimage)/license-fi.txt" "$out/freeimage.txt"
     cp "$(fetch_source glm)/copying.txt" "$out/glm.txt"
+    cp "$(fetch_source imgui)/LICENSE.txt" "$out/imgui.txt"
     cp "$(fetch_source cli11)/LICENSE" "$out/cli11.txt"
     cp "$LUMAVEX_ROOT/third_party/devil/COPYING" "$out/devil.txt"
     # Header-only code compiled into Assimp.

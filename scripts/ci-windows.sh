@@ -8,6 +8,8 @@
 #   - lumavex_capture.exe --at 2,30,57 writes frames that match the Linux build's: at most
 #     0.1 % of the pixels differ by more than 1/255 in a channel
 #   - without a shader file both builds print the same fatal message and end with status 255
+#   - lumavex_capture.exe --at 30 --panel draws the overlay panel with no GL error: its corner
+#     differs from the frame without it, the rest of the frame does not
 # Ends with "N passed, N failed" and a non-zero status when a check failed.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -97,4 +99,5 @@ check "programs need no DLLs beyond Windows' own" imports_are_system_only "$pkg"
 check "start-up transcript matches Linux, window close ends with 0" transcripts_match
 check "captured frames at 2, 30, 57 s match Linux" frames_match
 check "missing shader: same message and status as Linux" missing_shader_matches
+check "capture with the overlay panel: no GL error, the panel in its corner only" panel_frame_drawn
 finish

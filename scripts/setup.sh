@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libglfw3-dev libglew-dev libglm-dev libassimp-dev libdevil-dev libfreeimage-dev
-  libsdl2-mixer-dev libmp3lame-dev libmpg123-dev libgl-dev libgl1-mesa-dri libx11-dev
+  libsdl2-mixer-dev libimgui-dev libmp3lame-dev libmpg123-dev libgl-dev libgl1-mesa-dri libx11-dev
   libgtest-dev xvfb xauth xdotool x11-utils glslang-tools libcli11-dev ffmpeg
   imagemagick fonts-dejavu-core gnuplot-nox python3-pil
 )

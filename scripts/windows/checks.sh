@@ -169,3 +169,49 @@ missing_shader_matches() {
         [ "$linux_status" -eq 255 ] && [ "$windows_status" -eq 255 ] &&
         grep -q '^Failed to open shader file' "$work/noshader-windows.out"
 }
+
+# The panel's pixels against the frame without it: within the panel's top-left corner (the
+# title bar and the clock line) nearly every pixel changed, and beyond its right edge the
+# frame is the panel-less one (at most 0.1 % of the pixels off by more than 1/255).
+compare_panel_frame() {  # without_panel with_panel
+    /usr/bin/python3 - "$1" "$2" <<'PYTHON'
+import sys
+from PIL import Image, ImageChops
+
+plain, panel = (Image.open(p).convert("RGB") for p in sys.argv[1:3])
+if plain.size != panel.size:
+    print("  the two frames differ in size", file=sys.stderr)
+    sys.exit(1)
+
+def share_changed(box, beyond):
+    channels = ImageChops.difference(plain.crop(box), panel.crop(box)).split()
+    per_pixel = ImageChops.lighter(ImageChops.lighter(channels[0], channels[1]), channels[2])
+    histogram = per_pixel.histogram()
+    return sum(histogram[beyond + 1:]) / sum(histogram)
+
+corner = share_changed((12, 12, 292, 52), 0)
+rest = share_changed((320, 0, plain.width, plain.height), 1)
+fine = corner >= 0.9 and rest <= 0.001
+print(f"  panel corner changed {corner * 100:.1f} %, beyond the panel {rest * 100:.4f} %"
+      f"  {'ok' if fine else 'FAIL'}", file=sys.stderr)
+sys.exit(0 if fine else 1)
+PYTHON
+}
+
+# lumavex_capture.exe --at 30 --panel: no GL error, and the panel drawn over the frame. The
+# panel-less frame is the one frames_match captured, or captured here when it is missing.
+panel_frame_drawn() {
+    local plain="$pkg/frames/moment_030.00s.png"
+    mkdir -p "$pkg/frames" "$pkg/frames-panel"
+    if [ ! -f "$plain" ]; then
+        (cd "$pkg/bin" && retry_on_crash run_into "$work/capture-plain.out" timeout 900 \
+            wine lumavex_capture.exe --at 30 --out ../frames) ||
+            { cat "$work/capture-plain.out" "$work/capture-plain.out.err" >&2; return 1; }
+    fi
+    (cd "$pkg/bin" && retry_on_crash run_into "$work/capture-panel.out" timeout 900 \
+        wine lumavex_capture.exe --at 30 --panel --out ../frames-panel) ||
+        { cat "$work/capture-panel.out" "$work/capture-panel.out.err" >&2; return 1; }
+    echo "  $(tr -d '\r' <"$work/capture-panel.out" | grep '^Captured')" >&2
+    grep -q ' 0 GL errors\.' "$work/capture-panel.out" &&
+        compare_panel_frame "$plain" "$pkg/frames-panel/moment_030.00s.png"
+}

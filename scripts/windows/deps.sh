@@ -25,6 +25,7 @@ cmake_install() {
 }
 
 cc_win() { nice x86_64-w64-mingw32-gcc-posix -O2 "$@"; }
+cxx_win() { nice x86_64-w64-mingw32-g++-posix -O2 "$@"; }
 ar_win() { x86_64-w64-mingw32-gcc-ar-posix "$@"; }
 
 # zlib by hand: its CMake project always builds the DLL too, from a resource file Debian's
@@ -148,6 +149,33 @@ build_devil() {
     cmake_install devil "$LUMAVEX_ROOT/third_party/devil"
 }
 
+# Dear ImGui laid out as Debian's libimgui-dev has it: the library, its headers under
+# include/imgui, and the GLFW and OpenGL 3 backends as sources (the project compiles those
+# itself), named in imgui.pc. Built by hand from its four sources, which carry the stb code
+# ImGui bundles (Debian's own build takes stb from the system instead).
+build_imgui() {
+    local src obj="$WIN_WORK/imgui" p="$LUMAVEX_WINDOWS_PREFIX" f version
+    src=$(fetch_source imgui) || return 1
+    rm -rf "$obj" "$p/include/imgui" "$p/share/imgui"
+    mkdir -p "$obj" "$p/include/imgui/backends" "$p/share/imgui/backends" "$p/lib/pkgconfig"
+    for f in imgui imgui_draw imgui_tables imgui_widgets; do
+        cxx_win -w -I"$src" -c "$src/$f.cpp" -o "$obj/$f.o" || return 1
+    done
+    ar_win rcs "$p/lib/libimgui.a" "$obj"/*.o
+    cp "$src"/imgui.h "$src"/imconfig.h "$src"/imgui_internal.h "$src"/imstb_*.h "$p/include/imgui/"
+    cp "$src"/backends/imgui_impl_glfw.h "$src"/backends/imgui_impl_opengl3.h \
+        "$src"/backends/imgui_impl_opengl3_loader.h "$p/include/imgui/backends/"
+    cp "$src"/backends/imgui_impl_glfw.cpp "$src"/backends/imgui_impl_opengl3.cpp \
+        "$p/share/imgui/backends/"
+    version=$(sed -n 's/^#define IMGUI_VERSION *"\(.*\)"/\1/p' "$src/imgui.h")
+    # Windows' input method and clipboard functions, which imgui.cpp calls by default.
+    printf '%s\n' "prefix=$p" 'libdir=${prefix}/lib' 'includedir=${prefix}/include/imgui' \
+        'backendsdir=${prefix}/share/imgui/backends' '' 'Name: imgui' \
+        'Description: Dear ImGui, static, backends as sources' "Version: $version" \
+        'Libs: -L${libdir} -limgui' 'Libs.private: -limm32 -luser32' 'Cflags: -I${includedir}' \
+        >"$p/lib/pkgconfig/imgui.pc"
+}
+
 # Header-only: GLM with a small package file, CLI11 through its own install.
 build_headers() {
     local glm cli11 p="$LUMAVEX_WINDOWS_PREFIX"
@@ -170,7 +198,7 @@ EOF
 build_all_dependencies() {
     local step
     for step in build_zlib build_libpng build_glfw build_glew build_sdl2 build_sdl2_mixer \
-        build_assimp build_freeimage build_devil build_headers; do
+        build_assimp build_freeimage build_devil build_imgui build_headers; do
         local start=$SECONDS
         "$step" || return 1
         echo "  ${step#build_}: $((SECONDS - start)) s" >&2

@@ -5,7 +5,8 @@
 # The Debian source packages, in build order. Every library is built from these; only the
 # utf8cpp and stb headers come from binary packages (Assimp includes them, Debian strips them
 # from its source).
-WIN_SOURCE_PACKAGES=(zlib libpng1.6 glfw3 glew libsdl2 libsdl2-mixer assimp freeimage glm cli11)
+WIN_SOURCE_PACKAGES=(zlib libpng1.6 glfw3 glew libsdl2 libsdl2-mixer assimp freeimage imgui glm
+    cli11)
 
 # Every version of a source package the archive lists, newest first.
 source_versions() {

@@ -13,21 +13,25 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/globals.h"
 #include "app/music.h"
+#include "app/overlay_panel.h"
 #include "app/setting_keys.h"
-#include "common/show_runner.h"
 #include "app/startup.h"
 #include "camera/show_script.h"
+#include "common/show_runner.h"
 #include "common/command_line.h"
 #include "common/output_file.h"
 #include "common/progress.h"
 #include "ffmpeg_pipe.h"
+#include "render/render_passes.h"
 #include "stages.h"
+#include "util/window.h"
 
 namespace {
 
@@ -43,6 +47,7 @@ struct Options {
     bool images = false;    // --images: PNG frames also with --video
     bool noImages = false;  // --no-images: no files at all
     bool stages = false;    // --stages: every target of each moment and a sheet of them
+    bool panel = false;     // --panel: the overlay panel over every frame
     rtr::PixelSize size = rtr::kShowFrameSize;  // --size
     std::string settingList;  // --set: empty keeps the settings the show starts with
 
@@ -92,6 +97,9 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
                        rtr::settingAssignmentHelp())
         ->type_name("NAME=VALUE,...")
         ->check(tools::settingList());
+    app.add_flag("--panel", options.panel,
+                 "draw the overlay panel (show clock, timings, switches) over every frame")
+        ->excludes("--stages");
     if (std::optional<int> status = tools::parseCommandLine(app, argc, argv))
         return status;
     if (!options.momentList.empty()) {
@@ -264,10 +272,26 @@ void captureFrame(const Options& options, rtr::ShowRunner& runner, tools::ChildP
         run.streamed = sendFrame(ffmpeg, pixels);
 }
 
+// What the panel shows over a captured frame: the show's clock and settings. Nothing is timed
+// here, so the stages are listed as not measured, and only the final picture is drawn.
+rtr::PanelModel capturedPanelModel(const rtr::ShowRunner& runner) {
+    rtr::PanelModel model;
+    model.showTime = runner.time();
+    model.frameMilliseconds = runner.frameTime() * 1000.0;
+    for (const rtr::RenderStage& stage : rtr::renderStages)
+        model.stageMilliseconds.emplace_back(stage.name, -1.0);
+    model.stageViewNames = {"final picture"};
+    model.exposure = rtr::RenderSettings.exposure;
+    return model;
+}
+
 // Plays the show until its end, the first file that cannot be written, ffmpeg giving up or an
-// interruption.
-CaptureRun playShow(const Options& options, tools::ChildPipe& ffmpeg) {
+// interruption; with a panel, it is drawn over every rendered frame.
+CaptureRun playShow(const Options& options, tools::ChildPipe& ffmpeg, rtr::OverlayPanel* panel) {
     rtr::ShowRunner runner(1.0 / options.fps);
+    if (panel != nullptr)
+        runner.setOverlay(
+            [panel, &runner] { panel->draw(capturedPanelModel(runner), rtr::RenderSettings); });
     CaptureRun run;
     run.frameCount = std::lround(options.until * options.fps);
     tools::Progress progress("capture", run.frameCount);
@@ -369,7 +393,13 @@ int capture(const Options& options) {
         rtr::shutDown();
         return 1;
     }
-    const CaptureRun run = playShow(options, ffmpeg);
+    std::unique_ptr<rtr::OverlayPanel> panel;
+    if (options.panel) {
+        panel = std::make_unique<rtr::OverlayPanel>(rtr::mainWindow->window);
+        panel->toggle();
+    }
+    const CaptureRun run = playShow(options, ffmpeg, panel.get());
+    panel.reset();  // its GL objects go while the window's context is still there
     std::string failure = run.failure;
     if (interruption != 0) {
         ffmpeg.stop();

@@ -30,6 +30,8 @@ int ShowRunner::step(bool draw, std::vector<unsigned char>* capture) {
     update(deltaT);
     if (draw) {
         render();
+        if (overlay)
+            overlay();
         if (capture != nullptr) {
             *capture = readFrameRgb();
         }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/stage_pictures.h"
@@ -14,7 +16,8 @@ class ShowRunner {
     explicit ShowRunner(double frameTime);
 
     // One frame exactly as the demo's loop runs it (events, clock, update, optionally render,
-    // swap, error check). With `capture`, the rendered frame is read back before the swap.
+    // swap, error check). With `capture`, the rendered frame is read back before the swap,
+    // after the overlay was drawn over it.
     // Returns the number of GL errors the frame raised.
     int step(bool draw, std::vector<unsigned char>* capture = nullptr);
 
@@ -22,8 +25,12 @@ class ShowRunner {
     long frameIndex() const { return frames; }
     double frameTime() const { return deltaT; }
 
+    // Drawn over every rendered frame, before it is read back and shown.
+    void setOverlay(std::function<void()> drawOverlay) { overlay = std::move(drawOverlay); }
+
   private:
     double deltaT;
+    std::function<void()> overlay;
     long frames = 0;
 };
 
