@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/timeline.h"
+#include "camera/show_script.h"
 #include "camera/update.h"
 #include "render/frame_presenter.h"
 #include "render/render_passes.h"
@@ -36,17 +37,27 @@ void reportScaling() {
               << std::endl;
 }
 
-void drawFrame(GLFWwindow* window) {
-    followFramebufferSize();
-    drawWindowContents();
-    glfwSwapBuffers(window);
-    reportScaling();
+// What the viewer asked for on the panel; it shows from the next frame on.
+void carryOut(const PanelRequests& requests) {
+    if (requests.seekTo)
+        showTimeline.seek(*requests.seekTo);
+    if (requests.togglePause)
+        showTimeline.togglePause();
+    if (requests.step)
+        showTimeline.stepForward();
+    if (requests.restart)
+        showTimeline.restart();
+    if (requests.stageView)
+        stageView = *requests.stageView;
 }
 
 }  // namespace
 
-void drawWindowContents() {
-    render();
+void drawWindowContents(StageTimer* timer) {
+    if (timer != nullptr)
+        timer->renderTimed();
+    else
+        render();
     if (stageView > 0)
         stageViewer->show(stagePictures[stageView - 1].make(), framebufferSize);
 }
@@ -60,8 +71,43 @@ void followFramebufferSize() {
               << std::endl;
 }
 
-FrameLoop::FrameLoop() : lastTime(glfwGetTime()) {
+FrameLoop::FrameLoop()
+    : lastTime(glfwGetTime()), panel(std::make_unique<OverlayPanel>(mainWindow->window)) {
+    stageTimes.fill(-1.0);
+    overlayPanel = panel.get();
     totalTime = 0.0;
+}
+
+FrameLoop::~FrameLoop() {
+    overlayPanel = nullptr;
+}
+
+PanelModel FrameLoop::panelModel(double frameSeconds) const {
+    PanelModel model;
+    model.showTime = totalTime;
+    model.showLength = show::showLength;
+    model.paused = showTimeline.paused();
+    model.frameMilliseconds = frameSeconds * 1000.0;
+    for (std::size_t s = 0; s < renderStages.size(); ++s)
+        model.stageMilliseconds.emplace_back(renderStages[s].name, stageTimes[s]);
+    model.stageViewNames.push_back("finished frame");
+    for (const StagePicture& picture : stagePictures)
+        model.stageViewNames.push_back(picture.caption);
+    model.stageView = stageView;
+    model.exposure = RenderSettings.exposure;
+    return model;
+}
+
+void FrameLoop::drawFrame(double frameSeconds) {
+    followFramebufferSize();
+    const bool panelShown = panel->visible();
+    if (panelShown)
+        stageTimer.pollTimes(stageTimes);
+    drawWindowContents(panelShown ? &stageTimer : nullptr);
+    if (panelShown)
+        carryOut(panel->draw(panelModel(frameSeconds), RenderSettings));
+    glfwSwapBuffers(mainWindow->window);
+    reportScaling();
 }
 
 bool FrameLoop::step() {
@@ -80,7 +126,7 @@ bool FrameLoop::step() {
     if (framebufferSize.empty())
         glfwWaitEventsTimeout(kMinimisedWait);
     else
-        drawFrame(window);
+        drawFrame(deltaT);
 
     bool goOn = true;
     if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS) {

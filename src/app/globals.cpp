@@ -29,6 +29,7 @@ ShadowMapFBO* shadowMapFbo = nullptr;
 FramePresenter* framePresenter = nullptr;
 StageViewer* stageViewer = nullptr;
 int stageView = 0;
+OverlayPanel* overlayPanel = nullptr;
 std::vector<glm::mat4> shadowTransforms;
 
 ShaderProgram* deferredGeomProgram = nullptr;

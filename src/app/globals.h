@@ -33,6 +33,7 @@ class BackgroundFill;
 class ShadowMapFBO;
 class FramePresenter;
 class StageViewer;
+class OverlayPanel;
 
 // Display settings and clock of the frame loop.
 extern util::Window* mainWindow;
@@ -79,6 +80,8 @@ extern FramePresenter* framePresenter;
 extern StageViewer* stageViewer;
 // What the window shows: 0 the finished frame, n the picture stagePictures[n - 1].
 extern int stageView;
+// The frame loop's panel while the loop runs (F1 shows and hides it), else null.
+extern OverlayPanel* overlayPanel;
 extern std::vector<glm::mat4> shadowTransforms;
 
 extern ShaderProgram* deferredGeomProgram;

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/globals.h"
+#include "app/overlay_panel.h"
 #include "app/setting_keys.h"
 #include "app/timeline.h"
 #include "camera/camera.h"
@@ -82,6 +83,23 @@ bool actOnViewerKey(int key, int action) {
     return false;
 }
 
+// The panel wants the pointer: showing it frees a captured cursor, and hiding it captures the
+// cursor again for mouse look.
+void togglePanel(GLFWwindow* window) {
+    static bool recapture = false;
+    if (overlayPanel == nullptr)
+        return;
+    overlayPanel->toggle();
+    if (overlayPanel->visible() && cursorCaptured) {
+        toggleCursorCapture(window);
+        recapture = true;
+    } else if (!overlayPanel->visible() && recapture) {
+        if (!cursorCaptured)
+            toggleCursorCapture(window);
+        recapture = false;
+    }
+}
+
 }  // namespace
 
 void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int /*mods*/) {
@@ -95,6 +113,9 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
         case GLFW_KEY_N:
             toggleFreeFly();
             break;
+        case GLFW_KEY_F1:
+            togglePanel(window);
+            break;
         default:
             if (const SettingKey* setting = findSettingKey(key, KeyMoment::press))
                 std::cout << applySettingKey(*setting, RenderSettings) << std::endl;
@@ -103,7 +124,8 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
 }
 
 void scrollCallback(GLFWwindow* /*window*/, double /*xoffset*/, double yoffset) {
-    if (camera == nullptr) {
+    // Scrolling over the panel is the panel's.
+    if (camera == nullptr || (overlayPanel != nullptr && overlayPanel->wantsMouse())) {
         return;
     }
     float fov = camera->fov - static_cast<float>(yoffset) / 10.0f;
