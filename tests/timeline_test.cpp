@@ -136,6 +136,22 @@ TEST_F(Timeline, PausedShowKeepsItsFrameAndItsClock) {
     EXPECT_GT(rtr::totalTime, pausedAt);
 }
 
+// Played on another clock, the show stands between two replay frames; a step goes to the next
+// one in its direction, not to the nearest.
+TEST_F(Timeline, StepsGoToTheNextReplayFrameEitherWay) {
+    rtr::ShowRunner runner(1.0 / 23.0);
+    while (runner.time() < 10.0) runner.step(false);
+    const double from = rtr::totalTime;
+    showTimeline.stepForward();
+    EXPECT_TRUE(showTimeline.paused());
+    const double frame = std::round(rtr::totalTime * 30.0);
+    EXPECT_NEAR(rtr::totalTime * 30.0, frame, 1e-6);
+    EXPECT_GT(rtr::totalTime, from);
+    EXPECT_LE(rtr::totalTime - from, 1.0 / 30.0);
+    showTimeline.stepBack();
+    EXPECT_NEAR(rtr::totalTime * 30.0, frame - 1.0, 1e-6);
+}
+
 TEST_F(Timeline, LiveStagePicturesAreTheCapturedOnes) {
     showTimeline.seek(30.0);
     for (int view : {2, 3, 6}) {

@@ -21,6 +21,9 @@ void reportMoment(const char* what) {
               << std::defaultfloat << std::endl;
 }
 
+// A clock summed from replay frames lies within this share of a frame of the frame's own time.
+constexpr double kOnFrame = 1.0e-6;
+
 }  // namespace
 
 void ShowTimeline::placeMusic() const {
@@ -39,8 +42,11 @@ void ShowTimeline::setPaused(bool pause) {
 }
 
 void ShowTimeline::seek(double t) {
-    const double target = std::clamp(t, 0.0, show::showLength);
-    const long frames = std::lround(target / replayFrameTime);
+    seekToFrame(std::lround(t / replayFrameTime));
+}
+
+void ShowTimeline::seekToFrame(long frame) {
+    const long frames = std::clamp(frame, 0L, std::lround(show::showLength / replayFrameTime));
     returnToShowStart();
     // Summed like the capture tool's clock, so every window bound falls on the same frame.
     totalTime = 0.0;
@@ -53,14 +59,16 @@ void ShowTimeline::seek(double t) {
     reportMoment(isPaused ? "Paused" : "Playing");
 }
 
+// The show may stand between two replay frames (it played on the wall clock): a step goes to
+// the next one in its direction, never to the nearest, which could be no step at all.
 void ShowTimeline::stepForward() {
     isPaused = true;
-    seek(totalTime + replayFrameTime);
+    seekToFrame(static_cast<long>(std::floor(totalTime / replayFrameTime + kOnFrame)) + 1);
 }
 
 void ShowTimeline::stepBack() {
     isPaused = true;
-    seek(totalTime - replayFrameTime);
+    seekToFrame(static_cast<long>(std::ceil(totalTime / replayFrameTime - kOnFrame)) - 1);
 }
 
 void ShowTimeline::restart() {

@@ -23,7 +23,7 @@ class ShowTimeline {
     void togglePause() { setPaused(!isPaused); }
     // To the replay frame nearest `t`, clamped to the show.
     void seek(double t);
-    // One replay frame forward or back; pauses first.
+    // To the next replay frame forward or back; pauses first.
     void stepForward();
     void stepBack();
     // Back to the first moment of the show, playing.
@@ -34,6 +34,7 @@ class ShowTimeline {
     bool takeRunsThisFrame();
 
   private:
+    void seekToFrame(long frame);
     void placeMusic() const;
 
     bool isPaused = false;
