@@ -1,6 +1,7 @@
 #include "render/frame_presenter.h"
 
 #include "gpu/shader_program.h"
+#include "render/render_target.h"
 #include "scene/quad.h"
 
 namespace rtr {
@@ -13,22 +14,13 @@ FramePresenter::FramePresenter() : program(linkedFileProgram("presentFrame")) {
 FramePresenter::~FramePresenter() = default;
 
 void FramePresenter::makeTarget(PixelSize size) {
-    colorTexture = GlTexture::create();
-    glBindTexture(GL_TEXTURE_2D, colorTexture);
     // Eight bits a channel, like the window: the scaled frame is filtered from the very values
     // a window of the render size would have shown.
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, size.width, size.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    constexpr TargetFormat frameFormat{GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE, GL_COLOR_ATTACHMENT0};
     if (framebuffer == 0)
         framebuffer = GlFramebuffer::create();
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
-    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colorTexture,
-                           0);
+    colorTexture = createTarget(frameFormat, size, GL_LINEAR);
     targetSize = size;
 }
 

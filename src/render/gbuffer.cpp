@@ -1,5 +1,7 @@
 #include "render/gbuffer.h"
 
+#include "render/render_target.h"
+
 #include <random>
 
 namespace rtr {
@@ -9,13 +11,6 @@ namespace {
 constexpr int kernelSize = 64;
 constexpr int noiseSize = 16;
 
-struct TargetFormat {
-    GLint internalFormat;
-    GLenum format;
-    GLenum type;
-    GLenum attachment;
-};
-
 constexpr TargetFormat positionDepthFormat{GL_RGBA32F, GL_RGBA, GL_FLOAT, GL_COLOR_ATTACHMENT0};
 constexpr TargetFormat normalFormat{GL_RGB32F, GL_RGB, GL_FLOAT, GL_COLOR_ATTACHMENT1};
 constexpr TargetFormat albedoFormat{GL_RGB, GL_RGBA, GL_UNSIGNED_BYTE, GL_COLOR_ATTACHMENT2};
@@ -23,24 +18,6 @@ constexpr TargetFormat hdrColorFormat{GL_RGB32F, GL_RGB, GL_FLOAT, GL_COLOR_ATTA
 constexpr TargetFormat ssaoFormat{GL_RED, GL_RGB, GL_FLOAT, GL_COLOR_ATTACHMENT4};
 constexpr TargetFormat depthStencilFormat{GL_DEPTH_STENCIL, GL_DEPTH_STENCIL, GL_UNSIGNED_INT_24_8,
                                           GL_DEPTH_STENCIL_ATTACHMENT};
-
-void setSampling(GLint filter, GLint wrap) {
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
-}
-
-// Creates one render target and attaches it to the bound draw framebuffer.
-GlTexture createTarget(const TargetFormat& target, PixelSize size) {
-    GlTexture texture = GlTexture::create();
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, target.internalFormat, size.width, size.height, 0, target.format,
-                 target.type, nullptr);
-    setSampling(GL_NEAREST, GL_CLAMP_TO_EDGE);
-    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, target.attachment, GL_TEXTURE_2D, texture, 0);
-    return texture;
-}
 
 // A uniform float in [min, max) from one 32-bit engine output, done by hand so the values do
 // not depend on the standard library's distribution algorithm.
@@ -110,12 +87,12 @@ GBuffer::GBuffer(PixelSize size) {
 void GBuffer::resize(PixelSize newSize) {
     size = newSize;
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    positionDepthTexture = createTarget(positionDepthFormat, size);
-    normalTexture = createTarget(normalFormat, size);
-    albedoTexture = createTarget(albedoFormat, size);
-    hdrColorTexture = createTarget(hdrColorFormat, size);
-    ssaoTexture = createTarget(ssaoFormat, size);
-    depthStencilTexture = createTarget(depthStencilFormat, size);
+    positionDepthTexture = createTarget(positionDepthFormat, size, GL_NEAREST);
+    normalTexture = createTarget(normalFormat, size, GL_NEAREST);
+    albedoTexture = createTarget(albedoFormat, size, GL_NEAREST);
+    hdrColorTexture = createTarget(hdrColorFormat, size, GL_NEAREST);
+    ssaoTexture = createTarget(ssaoFormat, size, GL_NEAREST);
+    depthStencilTexture = createTarget(depthStencilFormat, size, GL_NEAREST);
     glBindTexture(GL_TEXTURE_2D, 0);
     // Drawing goes back to the window; the read binding stays on the G-buffer.
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);

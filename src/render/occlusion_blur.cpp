@@ -1,6 +1,7 @@
 #include "render/occlusion_blur.h"
 
 #include "gpu/shader_program.h"
+#include "render/render_target.h"
 #include "scene/quad.h"
 
 namespace rtr {
@@ -15,20 +16,11 @@ OcclusionBlur::OcclusionBlur(PixelSize size) {
 
 void OcclusionBlur::resize(PixelSize size) {
     // Single-channel float: the blurred value reaches the light shader exactly as computed.
-    blurredTexture = GlTexture::create();
-    glBindTexture(GL_TEXTURE_2D, blurredTexture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_R32F, size.width, size.height, 0, GL_RED, GL_FLOAT, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glBindTexture(GL_TEXTURE_2D, 0);
-
+    constexpr TargetFormat blurredFormat{GL_R32F, GL_RED, GL_FLOAT, GL_COLOR_ATTACHMENT0};
     GLint previous = 0;
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &previous);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
-    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, blurredTexture,
-                           0);
+    blurredTexture = createTarget(blurredFormat, size, GL_NEAREST);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(previous));
 }
 

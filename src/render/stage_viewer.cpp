@@ -1,19 +1,18 @@
 #include "render/stage_viewer.h"
 
+#include "render/render_target.h"
+
 namespace rtr {
 
 void StageViewer::upload(const RgbImage& picture) {
     const PixelSize size{picture.width, picture.height};
     if (size != textureSize) {
-        texture = GlTexture::create();
-        glBindTexture(GL_TEXTURE_2D, texture);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, size.width, size.height, 0, GL_RGB,
-                     GL_UNSIGNED_BYTE, nullptr);
+        constexpr TargetFormat pictureFormat{GL_RGB8, GL_RGB, GL_UNSIGNED_BYTE,
+                                             GL_COLOR_ATTACHMENT0};
         if (framebuffer == 0)
             framebuffer = GlFramebuffer::create();
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
-        glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture,
-                               0);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+        texture = createTarget(pictureFormat, size, GL_LINEAR);
         textureSize = size;
     }
     glBindTexture(GL_TEXTURE_2D, texture);
