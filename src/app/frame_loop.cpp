@@ -82,7 +82,12 @@ FrameLoop::~FrameLoop() {
     overlayPanel = nullptr;
 }
 
-PanelModel FrameLoop::panelModel(double frameSeconds) const {
+PanelModel panelModelNow(double frameSeconds, const StageTimes& stageTimes) {
+    static const std::vector<const char*> viewNames = [] {
+        std::vector<const char*> names = {"finished frame"};
+        for (const StagePicture& picture : stagePictures) names.push_back(picture.caption);
+        return names;
+    }();
     PanelModel model;
     model.showTime = totalTime;
     model.showLength = show::showLength;
@@ -90,9 +95,7 @@ PanelModel FrameLoop::panelModel(double frameSeconds) const {
     model.frameMilliseconds = frameSeconds * 1000.0;
     for (std::size_t s = 0; s < renderStages.size(); ++s)
         model.stageMilliseconds.emplace_back(renderStages[s].name, stageTimes[s]);
-    model.stageViewNames.push_back("finished frame");
-    for (const StagePicture& picture : stagePictures)
-        model.stageViewNames.push_back(picture.caption);
+    model.stageViewNames = viewNames;
     model.stageView = stageView;
     model.exposure = RenderSettings.exposure;
     return model;
@@ -105,7 +108,7 @@ void FrameLoop::drawFrame(double frameSeconds) {
         stageTimer.pollTimes(stageTimes);
     drawWindowContents(panelShown ? &stageTimer : nullptr);
     if (panelShown)
-        carryOut(panel->draw(panelModel(frameSeconds), RenderSettings));
+        carryOut(panel->draw(panelModelNow(frameSeconds, stageTimes), RenderSettings));
     glfwSwapBuffers(mainWindow->window);
     reportScaling();
 }

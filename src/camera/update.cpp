@@ -159,6 +159,13 @@ std::vector<scene::SceneGeometry*> showDrivenModels() {
     return models;
 }
 
+// The values the show keeps of its own, as before its first frame.
+void forgetShowValues() {
+    iloPosition = glm::vec3(0.0f);
+    iloHeading = show::initialIloHeading;
+    graniteOffset = 0.0f;
+}
+
 }  // namespace
 
 void advanceShow(double deltaT) {
@@ -228,15 +235,11 @@ void returnToShowStart() {
         camera->pitch = showStart.cameraPose.pitch;
     }
     restoreIloFaceOwnTexture();
-    iloPosition = glm::vec3(0.0f);
-    iloHeading = show::initialIloHeading;
-    graniteOffset = 0.0f;
+    forgetShowValues();
 }
 
 void resetShowState() {
-    iloPosition = glm::vec3(0.0f);
-    iloHeading = show::initialIloHeading;
-    graniteOffset = 0.0f;
+    forgetShowValues();
     resetReleasedSettingKeys();
 }
 

@@ -31,12 +31,12 @@ std::vector<float> read2D(GLuint texture, GLenum format, int components) {
                        renderSize.width, renderSize.height);
 }
 
-std::vector<unsigned char> readRgb(GLuint framebuffer, GLenum buffer, PixelSize size) {
-    std::vector<unsigned char> rgb(static_cast<std::size_t>(size.width) * size.height * 3);
+std::vector<unsigned char> readRgb(GLuint framebuffer, GLenum buffer, PixelRect area) {
+    std::vector<unsigned char> rgb(static_cast<std::size_t>(area.width) * area.height * 3);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     glReadBuffer(buffer);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, size.width, size.height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glReadPixels(area.x, area.y, area.width, area.height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
     return rgb;
 }
@@ -120,7 +120,12 @@ LuminanceRange hdrLuminanceRange() {
 
 std::vector<unsigned char> readFrameRgb() {
     const GLuint source = framePresenter->frameFramebuffer();
-    return readRgb(source, source == 0 ? GL_BACK : GL_COLOR_ATTACHMENT0, renderSize);
+    return readRgb(source, source == 0 ? GL_BACK : GL_COLOR_ATTACHMENT0,
+                   PixelRect{0, 0, renderSize.width, renderSize.height});
+}
+
+std::vector<unsigned char> readBackBufferRgb(int x, int y, int width, int height) {
+    return readRgb(0, GL_BACK, PixelRect{x, y, width, height});
 }
 
 }  // namespace rtr

@@ -29,4 +29,7 @@ LuminanceRange hdrLuminanceRange();
 // from the window's back buffer, or from the off-screen frame when the window scales it.
 std::vector<unsigned char> readFrameRgb();
 
+// A rectangle of the window's back buffer, in the same layout.
+std::vector<unsigned char> readBackBufferRgb(int x, int y, int width, int height);
+
 }  // namespace rtr

@@ -20,6 +20,7 @@
 
 #include "app/globals.h"
 #include "app/music.h"
+#include "app/frame_loop.h"
 #include "app/overlay_panel.h"
 #include "app/setting_keys.h"
 #include "app/startup.h"
@@ -29,7 +30,6 @@
 #include "common/output_file.h"
 #include "common/progress.h"
 #include "ffmpeg_pipe.h"
-#include "render/render_passes.h"
 #include "stages.h"
 #include "util/window.h"
 
@@ -272,17 +272,12 @@ void captureFrame(const Options& options, rtr::ShowRunner& runner, tools::ChildP
         run.streamed = sendFrame(ffmpeg, pixels);
 }
 
-// What the panel shows over a captured frame: the show's clock and settings. Nothing is timed
-// here, so the stages are listed as not measured, and only the final picture is drawn.
+// What the panel shows over a captured frame: nothing is timed here, so the stages are listed
+// as not measured.
 rtr::PanelModel capturedPanelModel(const rtr::ShowRunner& runner) {
-    rtr::PanelModel model;
-    model.showTime = runner.time();
-    model.frameMilliseconds = runner.frameTime() * 1000.0;
-    for (const rtr::RenderStage& stage : rtr::renderStages)
-        model.stageMilliseconds.emplace_back(stage.name, -1.0);
-    model.stageViewNames = {"final picture"};
-    model.exposure = rtr::RenderSettings.exposure;
-    return model;
+    rtr::StageTimes notMeasured;
+    notMeasured.fill(-1.0);
+    return rtr::panelModelNow(runner.frameTime(), notMeasured);
 }
 
 // Plays the show until its end, the first file that cannot be written, ffmpeg giving up or an

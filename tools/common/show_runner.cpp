@@ -49,13 +49,4 @@ int ShowRunner::step(bool draw, std::vector<unsigned char>* capture) {
     return errors;
 }
 
-std::vector<unsigned char> readBackBufferRgb(int x, int y, int width, int height) {
-    std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
-}
-
 }  // namespace rtr

@@ -34,7 +34,4 @@ class ShowRunner {
     long frames = 0;
 };
 
-// A rectangle of the window's back buffer, in the same layout.
-std::vector<unsigned char> readBackBufferRgb(int x, int y, int width, int height);
-
 }  // namespace rtr
