@@ -19,6 +19,7 @@
 #include "support/demo_harness.h"
 #include "support/process.h"
 #include "support/sandbox.h"
+#include "test_images.h"
 
 namespace {
 
@@ -75,23 +76,6 @@ TEST(FrameStages, CaptureWritesASheetForEachMoment) {
     }
 }
 
-// A PNG's pixels as GL reads a frame back: RGB, bottom row first. Empty if it does not load.
-std::vector<unsigned char> loadPngRgb(const std::string& path) {
-    std::vector<unsigned char> rgb;
-    FIBITMAP* bitmap = FreeImage_Load(FIF_PNG, path.c_str(), PNG_DEFAULT);
-    if (bitmap == nullptr)
-        return rgb;
-    for (unsigned y = 0; y < FreeImage_GetHeight(bitmap); ++y) {
-        for (unsigned x = 0; x < FreeImage_GetWidth(bitmap); ++x) {
-            RGBQUAD colour{};
-            FreeImage_GetPixelColor(bitmap, x, y, &colour);
-            rgb.insert(rgb.end(), {colour.rgbRed, colour.rgbGreen, colour.rgbBlue});
-        }
-    }
-    FreeImage_Unload(bitmap);
-    return rgb;
-}
-
 std::size_t differingBytes(const std::vector<unsigned char>& a,
                            const std::vector<unsigned char>& b) {
     if (a.size() != b.size())
@@ -111,7 +95,7 @@ TEST(CaptureSettings, SetRendersTheFrameTheSwitchGives) {
         testsupport::shellQuote(LUMAVEX_CAPTURE) + " --at 5 --set ssao=off --out shots 2>&1");
     ASSERT_EQ(result.exitStatus, 0) << result.output;
     const std::vector<unsigned char> captured =
-        loadPngRgb((box.runDir() / "shots" / "moment_005.00s.png").string());
+        testimages::loadPngRgb((box.runDir() / "shots" / "moment_005.00s.png").string());
 
     testsupport::DemoStartUp demo;
     rtr::RenderSettings.ssao = false;

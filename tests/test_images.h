@@ -1,10 +1,11 @@
 #pragma once
 
-// Small image files written by the tests themselves, through FreeImage.
+// Small image files written by the tests themselves, and PNGs read back, through FreeImage.
 
 #include <FreeImage.h>
 
 #include <string>
+#include <vector>
 
 namespace testimages {
 
@@ -36,5 +37,22 @@ class Image {
     const int height;
     FIBITMAP* bitmap;
 };
+
+// A PNG's pixels as GL reads a frame back: RGB, bottom row first. Empty if it does not load.
+inline std::vector<unsigned char> loadPngRgb(const std::string& path) {
+    std::vector<unsigned char> rgb;
+    FIBITMAP* bitmap = FreeImage_Load(FIF_PNG, path.c_str(), PNG_DEFAULT);
+    if (bitmap == nullptr)
+        return rgb;
+    for (unsigned y = 0; y < FreeImage_GetHeight(bitmap); ++y) {
+        for (unsigned x = 0; x < FreeImage_GetWidth(bitmap); ++x) {
+            RGBQUAD colour{};
+            FreeImage_GetPixelColor(bitmap, x, y, &colour);
+            rgb.insert(rgb.end(), {colour.rgbRed, colour.rgbGreen, colour.rgbBlue});
+        }
+    }
+    FreeImage_Unload(bitmap);
+    return rgb;
+}
 
 }  // namespace testimages

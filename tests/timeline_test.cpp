@@ -1,7 +1,6 @@
 // The viewer's hold on the show, on the real start-up: a seek gives the very frame the capture
 // tool renders for that moment whatever path led there, a paused show stands still, and the
 // live stage pictures are the ones the capture tool writes.
-#include <FreeImage.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -23,30 +22,12 @@
 #include "support/demo_harness.h"
 #include "support/process.h"
 #include "support/sandbox.h"
+#include "test_images.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using rtr::showTimeline;
-
-// A PNG as RGB rows, bottom row first, like a GL read-back.
-std::vector<unsigned char> loadPngRgb(const fs::path& path) {
-    std::vector<unsigned char> rgb;
-    FIBITMAP* file = FreeImage_Load(FIF_PNG, path.string().c_str(), PNG_DEFAULT);
-    if (file == nullptr) {
-        ADD_FAILURE() << "cannot read " << path;
-        return rgb;
-    }
-    FIBITMAP* bitmap = FreeImage_ConvertTo24Bits(file);
-    for (unsigned y = 0; y < FreeImage_GetHeight(bitmap); ++y) {
-        const BYTE* row = FreeImage_GetScanLine(bitmap, static_cast<int>(y));
-        for (unsigned x = 0; x < FreeImage_GetWidth(bitmap); ++x, row += 3)
-            rgb.insert(rgb.end(), {row[FI_RGBA_RED], row[FI_RGBA_GREEN], row[FI_RGBA_BLUE]});
-    }
-    FreeImage_Unload(bitmap);
-    FreeImage_Unload(file);
-    return rgb;
-}
 
 // Share of pixels with a channel more than 1/255 away from the reference.
 double shareOff(const std::vector<unsigned char>& image, const std::vector<unsigned char>& reference) {
@@ -85,7 +66,7 @@ class Timeline : public ::testing::Test {
     }
 
     static std::vector<unsigned char> captured(const char* moment, const char* picture) {
-        return loadPngRgb(box->runDir() / "captured" / moment / picture);
+        return testimages::loadPngRgb((box->runDir() / "captured" / moment / picture).string());
     }
 
     static testsupport::ProgramSandbox* box;
