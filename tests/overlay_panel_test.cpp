@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/overlay_panel.h"
+#include "explore/overlay_panel.h"
 #include "common/show_runner.h"
 #include "render/render_passes.h"
 #include "support/demo_harness.h"

@@ -13,7 +13,7 @@
 
 #include "app/frame_loop.h"
 #include "app/globals.h"
-#include "app/timeline.h"
+#include "explore/timeline.h"
 #include "camera/show_script.h"
 #include "camera/update.h"
 #include "common/show_runner.h"

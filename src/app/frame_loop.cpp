@@ -7,13 +7,11 @@
 #include "app/gl_error.h"
 #include "app/globals.h"
 #include "app/startup.h"
-#include "app/timeline.h"
-#include "camera/show_script.h"
 #include "camera/update.h"
+#include "explore/timeline.h"
+#include "explore/viewer.h"
 #include "render/frame_presenter.h"
 #include "render/render_passes.h"
-#include "render/stage_pictures.h"
-#include "render/stage_viewer.h"
 #include "util/window.h"
 
 namespace rtr {
@@ -37,20 +35,6 @@ void reportScaling() {
               << std::endl;
 }
 
-// What the viewer asked for on the panel; it shows from the next frame on.
-void carryOut(const PanelRequests& requests) {
-    if (requests.seekTo)
-        showTimeline.seek(*requests.seekTo);
-    if (requests.togglePause)
-        showTimeline.togglePause();
-    if (requests.step)
-        showTimeline.stepForward();
-    if (requests.restart)
-        showTimeline.restart();
-    if (requests.stageView)
-        stageView = *requests.stageView;
-}
-
 }  // namespace
 
 void drawWindowContents(StageTimer* timer) {
@@ -58,8 +42,7 @@ void drawWindowContents(StageTimer* timer) {
         timer->renderTimed();
     else
         render();
-    if (stageView > 0)
-        stageViewer->show(stagePictures[stageView - 1].make(), framebufferSize);
+    showPickedStage(framebufferSize);
 }
 
 void followFramebufferSize() {
@@ -80,25 +63,6 @@ FrameLoop::FrameLoop()
 
 FrameLoop::~FrameLoop() {
     overlayPanel = nullptr;
-}
-
-PanelModel panelModelNow(double frameSeconds, const StageTimes& stageTimes) {
-    static const std::vector<const char*> viewNames = [] {
-        std::vector<const char*> names = {"finished frame"};
-        for (const StagePicture& picture : stagePictures) names.push_back(picture.caption);
-        return names;
-    }();
-    PanelModel model;
-    model.showTime = totalTime;
-    model.showLength = show::showLength;
-    model.paused = showTimeline.paused();
-    model.frameMilliseconds = frameSeconds * 1000.0;
-    for (std::size_t s = 0; s < renderStages.size(); ++s)
-        model.stageMilliseconds.emplace_back(renderStages[s].name, stageTimes[s]);
-    model.stageViewNames = viewNames;
-    model.stageView = stageView;
-    model.exposure = RenderSettings.exposure;
-    return model;
 }
 
 void FrameLoop::drawFrame(double frameSeconds) {

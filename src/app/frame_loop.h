@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/overlay_panel.h"
+#include "explore/overlay_panel.h"
 #include "render/stage_timer.h"
 
 namespace rtr {
@@ -35,10 +35,6 @@ void runFrameLoop();
 // Draws what the window shows this frame into its back buffer: the frame, or in its place the
 // stage picture the viewer picked. With a timer, each stage is timed on the GPU.
 void drawWindowContents(StageTimer* timer = nullptr);
-
-// What the panel shows now: the show's clock and settings, the stage views, the last frame's
-// wall time and each stage's GPU time (below 0: not measured).
-PanelModel panelModelNow(double frameSeconds, const StageTimes& stageTimes);
 
 // Remakes the render targets when the size frames should be rendered at changed: with
 // --native, whenever the window's framebuffer did (and is not empty).

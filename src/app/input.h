@@ -7,6 +7,9 @@ namespace rtr {
 // Whether the cursor is hidden and held for mouse look; start-up captures it.
 extern bool cursorCaptured;
 
+// Frees a captured cursor, or captures a free one for mouse look.
+void toggleCursorCapture(GLFWwindow* window);
+
 // Key presses toggle render settings, free flight and the cursor capture; each settings
 // change is reported on the console. The viewer's keys pause, seek, step and restart the show
 // and pick the stage picture the window shows (reported on standard error only). Releases are

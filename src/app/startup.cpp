@@ -23,7 +23,7 @@
 #include "gpu/shader_program.h"
 #include "render/background_fill.h"
 #include "render/frame_presenter.h"
-#include "render/stage_viewer.h"
+#include "explore/stage_viewer.h"
 #include "render/frustum.h"
 #include "render/gbuffer.h"
 #include "render/occlusion_blur.h"

@@ -20,11 +20,11 @@
 
 #include "app/globals.h"
 #include "app/music.h"
-#include "app/frame_loop.h"
-#include "app/overlay_panel.h"
 #include "app/setting_keys.h"
 #include "app/startup.h"
 #include "camera/show_script.h"
+#include "explore/overlay_panel.h"
+#include "explore/viewer.h"
 #include "common/show_runner.h"
 #include "common/command_line.h"
 #include "common/output_file.h"

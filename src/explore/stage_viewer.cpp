@@ -1,4 +1,4 @@
-#include "render/stage_viewer.h"
+#include "explore/stage_viewer.h"
 
 #include "render/render_target.h"
 

@@ -1,4 +1,4 @@
-#include "app/overlay_panel.h"
+#include "explore/overlay_panel.h"
 
 #include <GL/glew.h>
 #include <imgui.h>

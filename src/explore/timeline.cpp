@@ -1,4 +1,4 @@
-#include "app/timeline.h"
+#include "explore/timeline.h"
 
 #include <algorithm>
 #include <cmath>
