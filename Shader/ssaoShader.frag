@@ -11,14 +11,16 @@ uniform mat4 projectionMatrix;
 uniform vec2 screensize;
 uniform float radius;
 uniform float kernelSize;
-// Start-up sets this to 1.5 once; main() raises to that power as x * sqrt(x), since a general
-// pow() is a logarithm and an exponential, each a long polynomial in a software rasteriser.
 uniform float occlusionPower;
 
 out float fragColor;
 
-// Samples taken per pixel; start-up sets kernelSize to the same value.
-const int sampleCount = 8;
+// Samples taken per pixel: the program defines SAMPLE_COUNT as kernelSize, and builds this
+// shader again when kernelSize changes.
+#ifndef SAMPLE_COUNT
+#define SAMPLE_COUNT 8
+#endif
+const int sampleCount = SAMPLE_COUNT;
 // Keeps flat surfaces from occluding themselves through depth-buffer quantisation.
 const float depthBias = 0.025;
 
@@ -35,9 +37,9 @@ void main() {
     vec3 bitangent = cross(normal, tangent);
 
     // The kernel grows along its length; a short run takes evenly spaced samples so it still
-    // reaches from the surface out to the full radius. The count is fixed here rather than read
-    // from kernelSize (which start-up sets to the same value once): a constant bound lets the
-    // compiler unroll the loop, which halves the cost of this pass on a software rasteriser.
+    // reaches from the surface out to the full radius. The count is a constant rather than read
+    // from kernelSize: a constant bound lets the compiler unroll the loop, which halves the cost
+    // of this pass on a software rasteriser.
     const int count = sampleCount;
     const int stride = 64 / count;
 
@@ -60,5 +62,11 @@ void main() {
         occlusion += (sceneDepth >= sampleDepth + depthBias ? 1.0 : 0.0) * rangeCheck;
     }
     float ambient = 1.0 - occlusion / max(kernelSize, 1.0);
-    fragColor = ambient * sqrt(ambient);  // ambient to the occlusionPower of 1.5
+#ifdef ANY_OCCLUSION_POWER
+    fragColor = pow(ambient, occlusionPower);
+#else
+    // The show's power of 1.5 as x * sqrt(x): a general pow() is a logarithm and an
+    // exponential, each a long polynomial in a software rasteriser.
+    fragColor = ambient * sqrt(ambient);
+#endif
 }

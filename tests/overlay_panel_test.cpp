@@ -60,7 +60,6 @@ class OverlayPanelTest : public ::testing::Test {
             shown.stageMilliseconds.emplace_back(stage.name, 10.0);
         shown.stageMilliseconds.back().second = -1.0;
         shown.stageViewNames = {"final picture", "shadow cube"};
-        shown.exposure = rtr::RenderSettings.exposure;
         return shown;
     }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "render/frame_size.h"
+#include "scene/scene_layout.h"
 
 namespace rtr {
 
@@ -53,11 +54,27 @@ struct RenderSettingsRecord {
     bool ssao = true;
     bool debug = false;
     float gamma = 2.2f;
+    // The show's exposure: the show script writes it, the viewer's hand may override it.
     float exposure = 600.0f;
     bool shadows = true;
     bool culling = false;
     bool tessellation = true;
     bool wireframe = false;
+
+    // The numbers a viewer may tune; these defaults are the show's own values.
+    float ssaoRadius = 0.5f;
+    // Whole numbers only: how many of the SSAO kernel's samples each pixel takes.
+    float ssaoKernelSize = 8.0f;
+    float ssaoPower = 1.5f;
+    // Relief heights, applied while tessellation is on.
+    float vesselDisplacement = scene::layout::vesselDisplacementScale;
+    float wallDisplacement = scene::layout::wallDisplacementScale;
+    // An exposure set by hand holds, in place of the show's, until the settings are reset.
+    bool exposureHeld = false;
+    float heldExposure = 600.0f;
+
+    // The exposure the final pass applies.
+    float exposureInEffect() const { return exposureHeld ? heldExposure : exposure; }
 };
 extern RenderSettingsRecord RenderSettings;
 

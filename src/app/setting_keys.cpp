@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -32,8 +33,55 @@ constexpr std::array<SettingSwitch, 7> settingSwitches = {{
     {"debug", "Debug", &Settings::debug},
 }};
 
-// The frame is raised to 1/gamma: below 0.1 it is all but black, above 10 all but white.
-const SettingNumber gammaSetting = {"gamma", &Settings::gamma, 0.1f, 10.0f};
+// Ranges wide enough to take a number well past where it looks right, yet short of values that
+// only break the picture: the frame is raised to 1/gamma, so below 0.1 it is all but black and
+// above 10 all but white; a kernel holds 64 samples; the exposure multiplies light that is
+// counted in tens to hundreds.
+constexpr std::array<SettingNumber, 7> settingNumbers = {{
+    {"ssao-radius", "radius", &Settings::ssaoRadius, 0.05f, 5.0f, "ssao"},
+    {"ssao-kernel-size", "kernel size", &Settings::ssaoKernelSize, 1.0f, 64.0f, "ssao", true},
+    {"ssao-power", "power", &Settings::ssaoPower, 0.25f, 8.0f, "ssao"},
+    {"vessel-displacement", "vessel relief", &Settings::vesselDisplacement, 0.0f, 0.5f,
+     "tessellation"},
+    {"wall-displacement", "wall relief", &Settings::wallDisplacement, 0.0f, 0.5f, "tessellation"},
+    {"exposure", "exposure", &Settings::heldExposure, 0.1f, 1000.0f, nullptr, false,
+     &Settings::exposureHeld},
+    {"gamma", "gamma", &Settings::gamma, 0.1f, 10.0f},
+}};
+
+namespace {
+
+// The number a key or a default needs, by its name; a name missing from the table is a build
+// error.
+constexpr const SettingNumber* numberNamed(std::string_view name) {
+    for (const SettingNumber& entry : settingNumbers) {
+        if (entry.name == name)
+            return &entry;
+    }
+    throw "no such number";
+}
+
+}  // namespace
+
+const SettingNumber& gammaSetting = *numberNamed("gamma");
+
+float numberValue(const SettingNumber& number, const RenderSettingsRecord& settings) {
+    if (number.holds != nullptr && !(settings.*number.holds))
+        return settings.exposure;
+    return settings.*number.value;
+}
+
+void setNumber(const SettingNumber& number, float value, RenderSettingsRecord& settings) {
+    settings.*number.value = number.wholeNumbers ? std::round(value) : value;
+    if (number.holds != nullptr)
+        settings.*number.holds = true;
+}
+
+void resetToShowValues(RenderSettingsRecord& settings) {
+    RenderSettingsRecord showValues;
+    showValues.exposure = settings.exposure;
+    settings = showValues;
+}
 
 namespace {
 
@@ -138,6 +186,17 @@ std::optional<bool> switchValue(const std::string& text) {
     return std::nullopt;
 }
 
+}  // namespace
+
+// to_chars writes the shortest text that reads back as the same float, so "0.5" stays "0.5".
+std::string numberText(float value) {
+    char digits[32];
+    char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return std::string(digits, end);
+}
+
+namespace {
+
 std::string rangeOf(const SettingNumber& number) {
     std::ostringstream range;
     range << "[" << number.lowest << ", " << number.highest << "]";
@@ -150,7 +209,8 @@ std::optional<float> numberIn(const std::string& text, const SettingNumber& numb
     errno = 0;
     const double value = std::strtod(text.c_str(), &end);
     if (text.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(value) ||
-        value < number.lowest || value > number.highest)
+        value < number.lowest || value > number.highest ||
+        (number.wholeNumbers && value != std::floor(value)))
         return std::nullopt;
     return static_cast<float>(value);
 }
@@ -162,20 +222,35 @@ std::string switchNames() {
     return names;
 }
 
+const SettingNumber* findNumber(const std::string& name) {
+    for (const SettingNumber& entry : settingNumbers) {
+        if (name == entry.name)
+            return &entry;
+    }
+    return nullptr;
+}
+
+std::string settingNames() {
+    std::string names = switchNames();
+    for (const SettingNumber& entry : settingNumbers) names += std::string(", ") + entry.name;
+    return names;
+}
+
 // Sets the switch or number `name` to `value`, or says why not.
 std::optional<std::string> assign(const std::string& name, const std::string& value,
                                   RenderSettingsRecord& settings) {
-    if (name == gammaSetting.name) {
-        const std::optional<float> number = numberIn(value, gammaSetting);
-        if (!number)
-            return name + ": " + inQuotes(value) + " is not a number in " + rangeOf(gammaSetting);
-        settings.*gammaSetting.value = *number;
+    if (const SettingNumber* number = findNumber(name)) {
+        const std::optional<float> parsed = numberIn(value, *number);
+        if (!parsed)
+            return name + ": " + inQuotes(value) + " is not " +
+                   (number->wholeNumbers ? "a whole number" : "a number") + " in " +
+                   rangeOf(*number);
+        setNumber(*number, *parsed, settings);
         return std::nullopt;
     }
     const SettingSwitch* setting = findSwitch(name);
     if (setting == nullptr)
-        return inQuotes(name) + " is not a setting (" + switchNames() + ", " + gammaSetting.name +
-               ")";
+        return inQuotes(name) + " is not a setting (" + settingNames() + ")";
     const std::optional<bool> on = switchValue(value);
     if (!on)
         return name + ": " + inQuotes(value) + " is not on/off, true/false or 1/0";
@@ -223,8 +298,29 @@ std::optional<std::string> applySettingAssignments(const std::string& list,
 }
 
 std::string settingAssignmentHelp() {
-    return "NAME=on|off for " + switchNames() + "; " + gammaSetting.name + "=X with X in " +
-           rangeOf(gammaSetting);
+    std::string help = "NAME=on|off for " + switchNames();
+    for (const SettingNumber& entry : settingNumbers)
+        help += std::string("; ") + entry.name + "=X in " + rangeOf(entry) +
+                (entry.wholeNumbers ? ", whole" : "") +
+                (entry.holds != nullptr ? " (default: the show's)"
+                                        : " (default " + numberText(numberValue(entry)) + ")");
+    return help;
+}
+
+std::vector<std::string> settingDifferences(const RenderSettingsRecord& settings,
+                                            const RenderSettingsRecord& defaults) {
+    std::vector<std::string> items;
+    for (const SettingSwitch& entry : settingSwitches) {
+        if (settings.*entry.flag != defaults.*entry.flag)
+            items.push_back(std::string(entry.name) + "=" + (settings.*entry.flag ? "on" : "off"));
+    }
+    for (const SettingNumber& entry : settingNumbers) {
+        const bool held = entry.holds != nullptr && settings.*entry.holds;
+        if (held || numberValue(entry, settings) != numberValue(entry, defaults))
+            items.push_back(std::string(entry.name) + "=" +
+                            numberText(numberValue(entry, settings)));
+    }
+    return items;
 }
 
 }  // namespace rtr

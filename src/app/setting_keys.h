@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/globals.h"
 
@@ -26,16 +27,39 @@ struct SettingSwitch {
 // Every on/off render setting, each once, in the order people are shown them.
 extern const std::array<SettingSwitch, 7> settingSwitches;
 
-// A render setting that is a number, with the range a command line may give it.
+// A render setting that is a number, with the range a command line or the panel may give it.
+// Where `holds` is set, setting the number by hand also sets that flag: the number then
+// overrides what the show would set.
 struct SettingNumber {
     const char* name;
+    const char* label;
     float RenderSettingsRecord::*value;
     float lowest;
     float highest;
+    // The switch (by name) the number belongs with, if any: the panel shows it there.
+    const char* switchName = nullptr;
+    bool wholeNumbers = false;
+    bool RenderSettingsRecord::*holds = nullptr;
 };
 
-// The one number people set. Exposure is not among them: the show script drives it every frame.
-extern const SettingNumber gammaSetting;
+// Every number of the frame a viewer may set, each once, in the order people are shown them.
+extern const std::array<SettingNumber, 7> settingNumbers;
+// The entry of settingNumbers that the E and R keys step.
+extern const SettingNumber& gammaSetting;
+
+// The number's value in `settings`, or its default (the show's own) with no settings given.
+float numberValue(const SettingNumber& number,
+                  const RenderSettingsRecord& settings = RenderSettingsRecord());
+// Sets the number, rounded to a whole number where it must be one and held where it holds.
+void setNumber(const SettingNumber& number, float value, RenderSettingsRecord& settings);
+// Every switch and number back to the show's values; the show's own exposure stays as the
+// show set it.
+void resetToShowValues(RenderSettingsRecord& settings);
+// The items ("ssao-radius=1.5") that make `defaults` into `settings`, for a command line: each
+// switch and number that differs, and the exposure in effect when it is held.
+std::vector<std::string> settingDifferences(
+    const RenderSettingsRecord& settings,
+    const RenderSettingsRecord& defaults = RenderSettingsRecord());
 
 // A key that changes a render setting: it flips `toggles`, reported as "<label>: activated" or
 // "<label>: deactivated", or, without a switch, steps the gamma by `gammaStep`, reported as
@@ -59,12 +83,16 @@ std::string applySettingKey(const SettingKey& key, RenderSettingsRecord& setting
 // "<feature>: activated" or "<feature>: deactivated".
 std::string switchMessage(const char* feature, bool on);
 
-// Sets `settings` from a list such as "ssao=off,shadows=off,gamma=1.8": a switch's name (or its
-// label in lower case) with on/off, true/false or 1/0, and gamma with a number in its range.
+// Sets `settings` from a list such as "ssao=off,ssao-radius=1.5,gamma=1.8": a switch's name (or
+// its label in lower case) with on/off, true/false or 1/0, a number's name with a number in its
+// range.
 // Quiet, and all or nothing: on any bad item `settings` is left as it was and the reason is
 // returned.
 std::optional<std::string> applySettingAssignments(const std::string& list,
                                                    RenderSettingsRecord& settings);
+
+// `value` as a command line writes it: the shortest text that reads back as the same float.
+std::string numberText(float value);
 
 // What applySettingAssignments takes, for a command line's help.
 std::string settingAssignmentHelp();

@@ -27,6 +27,7 @@
 #include "render/frustum.h"
 #include "render/gbuffer.h"
 #include "render/occlusion_blur.h"
+#include "render/render_passes.h"
 #include "render/shadow_map.h"
 #include "scene/point_light.h"
 #include "scene/quad.h"
@@ -96,6 +97,8 @@ void createCameraAndPath() {
 const std::vector<Stage> kVertexFragment = {{GL_VERTEX_SHADER, ".vert"},
                                             {GL_FRAGMENT_SHADER, ".frag"}};
 
+using Configure = void (*)(ShaderProgram&);
+
 // Compiles and links one program from "../Shader/" + base name + suffix per stage.
 ShaderProgram* linkedProgram(const std::string& baseName, const std::vector<Stage>& stages) {
     auto* program = new ShaderProgram();
@@ -106,23 +109,29 @@ ShaderProgram* linkedProgram(const std::string& baseName, const std::vector<Stag
     return program;
 }
 
-// A linked program made current, so its slots and one-time values can follow.
-ShaderProgram* buildProgram(const std::string& baseName, const std::vector<Stage>& stages) {
-    ShaderProgram* program = linkedProgram(baseName, stages);
+// A linked program made current with its slots and one-time values set by `configure`, which
+// runs again whenever the program is rebuilt.
+ShaderProgram* configured(ShaderProgram* program, Configure configure) {
+    program->configure = configure;
     program->use();
+    configure(*program);
     return program;
 }
 
-ShaderProgram* buildVertexFragmentProgram(const std::string& baseName) {
-    return buildProgram(baseName, kVertexFragment);
+ShaderProgram* buildProgram(const std::string& baseName, const std::vector<Stage>& stages,
+                            Configure configure) {
+    return configured(linkedProgram(baseName, stages), configure);
+}
+
+ShaderProgram* buildVertexFragmentProgram(const std::string& baseName, Configure configure) {
+    return buildProgram(baseName, kVertexFragment, configure);
 }
 
 void fill(const ShaderProgram& program, GLint& slot, const char* name) {
     slot = ShaderProgram::uniformLocation(program.program, name);
 }
 
-void buildGeometryPrograms() {
-    ShaderProgram& geom = *(deferredGeomProgram = buildVertexFragmentProgram("deferredGeom"));
+void configureGeometry(ShaderProgram& geom) {
     fill(geom, geom.projectionMatrix, "projectionMatrix");
     fill(geom, geom.modelViewMatrix, "modelViewMatrix");
     fill(geom, geom.far, "far");
@@ -131,12 +140,9 @@ void buildGeometryPrograms() {
     fill(geom, geom.overrideColor, "overrideColor");
     glUniform1f(geom.near, nearPlane);
     glUniform1f(geom.far, farPlane);
+}
 
-    ShaderProgram& displace = *(
-        displaceShaderProgram = buildProgram("displaceShader", {{GL_VERTEX_SHADER, ".vert"},
-                                                                {GL_TESS_CONTROL_SHADER, ".tcs"},
-                                                                {GL_TESS_EVALUATION_SHADER, ".tes"},
-                                                                {GL_FRAGMENT_SHADER, ".frag"}}));
+void configureDisplacement(ShaderProgram& displace) {
     fill(displace, displace.modelViewMatrix, "modelViewMatrix");
     fill(displace, displace.inverseView, "inverseViewMatrix");
     fill(displace, displace.gEyeWorldPos, "gEyeWorldPos");
@@ -151,7 +157,21 @@ void buildGeometryPrograms() {
     glUniform1f(displace.near, nearPlane);
 }
 
-void fillLightSlots(ShaderProgram& light) {
+void buildGeometryPrograms() {
+    deferredGeomProgram = buildVertexFragmentProgram("deferredGeom", configureGeometry);
+    displaceShaderProgram = buildProgram("displaceShader",
+                                         {{GL_VERTEX_SHADER, ".vert"},
+                                          {GL_TESS_CONTROL_SHADER, ".tcs"},
+                                          {GL_TESS_EVALUATION_SHADER, ".tes"},
+                                          {GL_FRAGMENT_SHADER, ".frag"}},
+                                         configureDisplacement);
+}
+
+void configureStencil(ShaderProgram& stencil) {
+    fill(stencil, stencil.mvpMatrix, "mvpMatrix");
+}
+
+void configureLight(ShaderProgram& light) {
     fill(light, light.gPosition, "gPosition");
     fill(light, light.gNormal, "gNormal");
     fill(light, light.gAlbedo, "gAlbedo");
@@ -175,39 +195,45 @@ ShaderProgram* linkedLightProgram(const std::string& defines) {
     program->addShader(GL_VERTEX_SHADER, "../Shader/deferredLight.vert");
     program->addShader(GL_FRAGMENT_SHADER, "../Shader/deferredLight.frag", defines);
     program->link();
+    program->configure = configureLight;
     return program;
 }
 
+void configureNothing(ShaderProgram&) {}
+
 void buildLightPrograms() {
-    ShaderProgram& stencil =
-        *(deferredStencilProgram = buildVertexFragmentProgram("deferredStencil"));
-    fill(stencil, stencil.mvpMatrix, "mvpMatrix");
+    deferredStencilProgram = buildVertexFragmentProgram("deferredStencil", configureStencil);
 
     deferredLightProgram = linkedLightProgram(shadowClipDefines());
     deferredLightProgram->use();
-    fillLightSlots(*deferredLightProgram);
+    configureLight(*deferredLightProgram);
     // Lights other than light 0 never read the shadow map; their own build of the same source
     // leaves the shadow code out instead of branching past it per pixel.
     deferredLightUnshadowedProgram =
         linkedLightProgram(shadowClipDefines() + "#define WITHOUT_SHADOW_MAP\n");
-    fillLightSlots(*deferredLightUnshadowedProgram);
+    configureLight(*deferredLightUnshadowedProgram);
 
     // Built for debugging light placement; never made current.
     lightGeomProgram = linkedProgram("lightGeom", kVertexFragment);
+    lightGeomProgram->configure = configureNothing;
 }
 
-void buildHdrPassAndQuad() {
-    ShaderProgram& hdr = *(hdrShaderProgram = buildVertexFragmentProgram("hdrShader"));
+void configureHdr(ShaderProgram& hdr) {
     fill(hdr, hdr.mvpMatrix, "mvpMatrix");
     fill(hdr, hdr.colorTexture, "colorTexture");
     fill(hdr, hdr.gamma, "gamma");
     fill(hdr, hdr.exposure, "exposure");
     fill(hdr, hdr.useHDR, "useHDR");
+}
+
+void buildHdrPassAndQuad() {
+    hdrShaderProgram = buildVertexFragmentProgram("hdrShader", configureHdr);
     hdrQuad = new scene::Quad(glm::mat4(1.0f), hdrShaderProgram);
 }
 
-void buildSsaoPassAndQuad() {
-    ShaderProgram& ssao = *(ssaoShaderProgram = buildVertexFragmentProgram("ssaoShader"));
+// The occlusion's radius, kernel size and power are the viewer's to tune: the pass sets them
+// every frame from the render settings.
+void configureSsao(ShaderProgram& ssao) {
     fill(ssao, ssao.mvpMatrix, "mvpMatrix");
     fill(ssao, ssao.projectionMatrix, "projectionMatrix");
     fill(ssao, ssao.kernelSamples, "kernelSamples");
@@ -218,25 +244,42 @@ void buildSsaoPassAndQuad() {
     fill(ssao, ssao.gPositionDepth, "gPositionDepth");
     fill(ssao, ssao.gNormal, "gNormal");
     fill(ssao, ssao.noise, "noise");
-    glUniform1f(ssao.radius, 0.5f);
-    glUniform1f(ssao.kernelSize, 8.0f);
     glUniform2f(ssao.screensize, static_cast<float>(renderSize.width),
                 static_cast<float>(renderSize.height));
     glUniform1i(ssao.gPositionDepth, 0);
     glUniform1i(ssao.gNormal, 1);
     glUniform1i(ssao.noise, 2);
-    glUniform1f(ssao.occlusionPower, 1.5f);
+}
+
+void buildSsaoPassAndQuad() {
+    auto* ssao = new ShaderProgram();
+    ssao->addShader(GL_VERTEX_SHADER, "../Shader/ssaoShader.vert");
+    ssao->addShader(GL_FRAGMENT_SHADER, "../Shader/ssaoShader.frag", ssaoDefines(RenderSettings));
+    ssao->link();
+    ssaoShaderProgram = configured(ssao, configureSsao);
     ssaoQuad = new scene::Quad(glm::mat4(1.0f), ssaoShaderProgram);
 }
 
-void buildShadowPass() {
-    ShaderProgram& shadow =
-        *(shadowMapProgram = buildProgram("shadowMap", {{GL_VERTEX_SHADER, ".vert"},
-                                                        {GL_GEOMETRY_SHADER, ".geom"},
-                                                        {GL_FRAGMENT_SHADER, ".frag"}}));
+void configureShadow(ShaderProgram& shadow) {
     fill(shadow, shadow.lightPos, "lightPos");
     fill(shadow, shadow.mMatrix, "mMatrix");
-    setUpShadowMapping(shadow);
+    lookUpShadowMatrixSlots(shadow);
+}
+
+void buildShadowPass() {
+    shadowMapProgram = buildProgram(
+        "shadowMap",
+        {{GL_VERTEX_SHADER, ".vert"}, {GL_GEOMETRY_SHADER, ".geom"}, {GL_FRAGMENT_SHADER, ".frag"}},
+        configureShadow);
+    setUpShadowMapping(*shadowMapProgram);
+}
+
+void configureParticleUpdate(ShaderProgram& update) {
+    fill(update, update.deltaT, "deltaT");
+}
+
+void configureParticleDraw(ShaderProgram& draw) {
+    glUniform1f(ShaderProgram::uniformLocation(draw.program, "gBillboardSize"), 0.2f);
 }
 
 void buildParticleSystem() {
@@ -244,18 +287,14 @@ void buildParticleSystem() {
     update->addShader(GL_VERTEX_SHADER, "../Shader/PassParticle.vert");
     update->addShader(GL_GEOMETRY_SHADER, "../Shader/TransformParticle.geom");
     update->linkTransformFeedback(true);
-    update->use();
-    fill(*update, update->deltaT, "deltaT");
-    particleUpdateProgram = update;
+    particleUpdateProgram = configured(update, configureParticleUpdate);
 
     auto* draw = new ShaderProgram();
     draw->addShader(GL_VERTEX_SHADER, "../Shader/PassCopy.vert");
     draw->addShader(GL_GEOMETRY_SHADER, "../Shader/ParticleTex.geom");
     draw->addShader(GL_FRAGMENT_SHADER, "../Shader/ParticleDraw.frag");
     draw->linkTransformFeedback(false);
-    draw->use();
-    glUniform1f(ShaderProgram::uniformLocation(draw->program, "gBillboardSize"), 0.2f);
-    particleDrawProgram = draw;
+    particleDrawProgram = configured(draw, configureParticleDraw);
 
     particleSystem = new ParticleSystem(glm::vec3(-0.1f, 1.7f, -2.9f));
     loadParticleTexture("../Models/particle.png");

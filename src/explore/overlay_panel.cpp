@@ -7,8 +7,11 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "app/setting_keys.h"
@@ -25,6 +28,7 @@ constexpr float kBackgroundAlpha = 0.72f;
 constexpr float kHistoryHeight = 34.0f;
 // Sliders and lists named on their right leave that much room for the name.
 constexpr float kNamedItemWidth = kPanelWidth - 110.0f;
+constexpr float kNumberNameWidth = 96.0f;
 // GLSL 1.50 is core from GL 3.2 on, so every driver that runs the demo compiles ImGui's shaders.
 constexpr const char* kShaderVersion = "#version 150";
 // ImGui refuses a zero frame time; two panel frames can follow each other within a clock tick.
@@ -106,27 +110,96 @@ void showTimings(const PanelModel& model, const FrameTimeHistory& history) {
         timingBar(stage.first, stage.second, scale, column);
 }
 
-// One checkbox per switch, named as the console names it, with the key that flips it.
-void showSwitches(RenderSettingsRecord& settings) {
-    ImGui::Separator();
-    if (!ImGui::BeginTable("switches", 2))
-        return;
-    for (const SettingKey& entry : settingKeys) {
-        if (entry.toggles == nullptr)
-            continue;
-        char label[48];
-        std::snprintf(label, sizeof label, "%s (%c)", entry.toggles->label,
-                      static_cast<char>(entry.key));
-        ImGui::TableNextColumn();
-        ImGui::Checkbox(label, &(settings.*entry.toggles->flag));
-    }
-    ImGui::EndTable();
+bool sliderWhole(const SettingNumber& number, float& value, const char* floatFormat) {
+    std::string format = floatFormat;
+    format.replace(0, 4, "%d");
+    int whole = static_cast<int>(std::lround(value));
+    if (!ImGui::SliderInt(number.label, &whole, static_cast<int>(number.lowest),
+                          static_cast<int>(number.highest), format.c_str()))
+        return false;
+    value = static_cast<float>(whole);
+    return true;
 }
 
-void showPicture(const PanelModel& model, RenderSettingsRecord& settings) {
-    ImGui::SetNextItemWidth(kNamedItemWidth);
-    ImGui::SliderFloat("gamma (E/R)", &settings.gamma, 0.5f, 4.0f, "%.2f");
-    ImGui::Text("exposure %.1f (set by the show)", model.exposure);
+// A number's slider, its show value written beside the one set; a kernel size moves in whole
+// steps and the exposure, which spans orders of magnitude, on a logarithmic scale.
+void numberSlider(const SettingNumber& number, RenderSettingsRecord& settings) {
+    const float shown = numberValue(number, settings);
+    const bool atDefault =
+        number.holds != nullptr ? !(settings.*number.holds) : shown == numberValue(number);
+    char format[48];
+    if (number.holds != nullptr)
+        std::snprintf(format, sizeof format, "%%.4g  %s", atDefault ? "(show)" : "(held)");
+    else
+        std::snprintf(format, sizeof format, "%%.4g%s%s%s", atDefault ? "" : "  (show ",
+                      atDefault ? "" : numberText(numberValue(number)).c_str(),
+                      atDefault ? "" : ")");
+    float value = shown;
+    const ImGuiSliderFlags flags =
+        number.holds != nullptr ? ImGuiSliderFlags_Logarithmic : ImGuiSliderFlags_None;
+    // Indented sliders under a switch keep the same room for their names.
+    ImGui::SetNextItemWidth(ImGui::GetContentRegionAvail().x - kNumberNameWidth);
+    const bool moved = number.wholeNumbers ? sliderWhole(number, value, format)
+                                           : ImGui::SliderFloat(number.label, &value, number.lowest,
+                                                                number.highest, format, flags);
+    if (moved)
+        setNumber(number, std::clamp(value, number.lowest, number.highest), settings);
+}
+
+void numbersOf(const char* switchName, RenderSettingsRecord& settings) {
+    for (const SettingNumber& number : settingNumbers) {
+        const bool belongs =
+            switchName == nullptr
+                ? number.switchName == nullptr
+                : number.switchName != nullptr && std::strcmp(number.switchName, switchName) == 0;
+        if (belongs)
+            numberSlider(number, settings);
+    }
+}
+
+bool hasNumbers(const SettingSwitch& setting) {
+    return std::any_of(settingNumbers.begin(), settingNumbers.end(), [&](const SettingNumber& n) {
+        return n.switchName != nullptr && std::strcmp(n.switchName, setting.name) == 0;
+    });
+}
+
+void switchCheckbox(const SettingKey& entry, RenderSettingsRecord& settings) {
+    char label[48];
+    std::snprintf(label, sizeof label, "%s (%c)", entry.toggles->label,
+                  static_cast<char>(entry.key));
+    ImGui::Checkbox(label, &(settings.*entry.toggles->flag));
+}
+
+// One checkbox per switch, named as the console names it, with the key that flips it; the
+// switches that have numbers come last, each with its numbers under it.
+void showSwitches(RenderSettingsRecord& settings) {
+    ImGui::Separator();
+    if (ImGui::BeginTable("switches", 2)) {
+        for (const SettingKey& entry : settingKeys) {
+            if (entry.toggles == nullptr || hasNumbers(*entry.toggles))
+                continue;
+            ImGui::TableNextColumn();
+            switchCheckbox(entry, settings);
+        }
+        ImGui::EndTable();
+    }
+    for (const SettingKey& entry : settingKeys) {
+        if (entry.toggles == nullptr || !hasNumbers(*entry.toggles))
+            continue;
+        switchCheckbox(entry, settings);
+        ImGui::Indent();
+        numbersOf(entry.toggles->name, settings);
+        ImGui::Unindent();
+    }
+}
+
+// The numbers that belong with no switch (the tone curve's), and one way back to the show.
+void showPicture(RenderSettingsRecord& settings) {
+    numbersOf(nullptr, settings);
+    if (ImGui::Button("Reset"))
+        resetToShowValues(settings);
+    ImGui::SameLine();
+    ImGui::TextDisabled("to the show's values");
 }
 
 void showStageViews(const PanelModel& model, PanelRequests& requests) {
@@ -165,7 +238,7 @@ PanelRequests layOutPanel(const PanelModel& model, RenderSettingsRecord& setting
         showClock(model, requests);
         showTimings(model, history);
         showSwitches(settings);
-        showPicture(model, settings);
+        showPicture(settings);
         showStageViews(model, requests);
     }
     ImGui::End();

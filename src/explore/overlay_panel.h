@@ -38,7 +38,6 @@ struct PanelModel {
     std::vector<std::pair<const char*, double>> stageMilliseconds;
     std::vector<const char*> stageViewNames;  // index = view number; 0 = the final picture
     int stageView = 0;
-    float exposure = 0.0f;  // shown only: the show script drives it
 };
 
 // What the user asked for in this frame; the caller carries it out.

@@ -26,7 +26,6 @@ PanelModel panelModelNow(double frameSeconds, const StageTimes& stageTimes) {
         model.stageMilliseconds.emplace_back(renderStages[s].name, stageTimes[s]);
     model.stageViewNames = viewNames;
     model.stageView = stageView;
-    model.exposure = RenderSettings.exposure;
     return model;
 }
 

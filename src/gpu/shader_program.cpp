@@ -1,5 +1,6 @@
 #include "gpu/shader_program.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -63,6 +64,12 @@ std::string unreadableShaderDetail(const std::string& path) {
            (exists ? platform::workingDirectoryLine() : platform::startFolderHint());
 }
 
+// Order and interleaving match the particle record field for field.
+void captureParticleRecord(GLuint program) {
+    const char* varyings[] = {"Type1", "Position1", "Velocity1", "Age1", "Color1", "Lifetime1"};
+    glTransformFeedbackVaryings(program, 6, varyings, GL_INTERLEAVED_ATTRIBS);
+}
+
 void setSource(GLuint shader, const std::string& text, const std::string& defines) {
     const std::string full = sourceWithDefines(text, defines);
     const char* source = full.c_str();
@@ -90,6 +97,8 @@ std::string floatDefine(const std::string& name, float value) {
     return "#define " + name + " " + literal + "\n";
 }
 
+std::vector<ShaderProgram*> builtFromFiles;
+
 ShaderProgram::ShaderProgram() {
     program.reset(glCreateProgram());
     if (program == 0) {
@@ -97,7 +106,19 @@ ShaderProgram::ShaderProgram() {
     }
 }
 
+ShaderProgram::~ShaderProgram() {
+    builtFromFiles.erase(std::remove(builtFromFiles.begin(), builtFromFiles.end(), this),
+                         builtFromFiles.end());
+}
+
+const std::vector<ShaderProgram*>& programsBuiltFromFiles() {
+    return builtFromFiles;
+}
+
 void ShaderProgram::addShader(GLenum type, const std::string& path, const std::string& defines) {
+    if (stageFiles.empty())
+        builtFromFiles.push_back(this);
+    stageFiles.push_back({type, path, defines});
     std::string text;
     if (!readWholeFile(path, text)) {
         platform::fatalExit("Failed to open shader file", unreadableShaderDetail(path));
@@ -129,11 +150,9 @@ void ShaderProgram::link() {
 }
 
 void ShaderProgram::linkTransformFeedback(bool captureParticleVaryings) {
-    if (captureParticleVaryings) {
-        // Order and interleaving match the particle record field for field.
-        const char* varyings[] = {"Type1", "Position1", "Velocity1", "Age1", "Color1", "Lifetime1"};
-        glTransformFeedbackVaryings(program, 6, varyings, GL_INTERLEAVED_ATTRIBS);
-    }
+    capturesParticleVaryings = captureParticleVaryings;
+    if (captureParticleVaryings)
+        captureParticleRecord(program);
     glBindFragDataLocation(program, 0, "fragColor");
     linkChecked();
     releaseShaders();
@@ -156,11 +175,14 @@ void ShaderProgram::linkChecked() {
     }
 }
 
-std::unique_ptr<ShaderProgram> linkedFileProgram(const std::string& baseName) {
+std::unique_ptr<ShaderProgram> linkedFileProgram(const std::string& baseName,
+                                                 std::function<void(ShaderProgram&)> configure) {
     auto program = std::make_unique<ShaderProgram>();
     program->addShader(GL_VERTEX_SHADER, "../Shader/" + baseName + ".vert");
     program->addShader(GL_FRAGMENT_SHADER, "../Shader/" + baseName + ".frag");
     program->link();
+    program->configure = std::move(configure);
+    program->configureKeepingCurrent(0);
     return program;
 }
 
@@ -170,6 +192,68 @@ void setSamplerUnit(const ShaderProgram& program, const char* name, GLint unit) 
     program.use();
     glUniform1i(ShaderProgram::uniformLocation(program.program, name), unit);
     glUseProgram(static_cast<GLuint>(current));
+}
+
+namespace {
+
+// One stage compiled from its file as it reads now, or the reason it cannot be.
+GlShader compiledStage(const ShaderStageFile& stage, std::string& error) {
+    std::string text;
+    if (!readWholeFile(stage.path, text)) {
+        error = "cannot read " + stage.path;
+        return GlShader();
+    }
+    GlShader shader(glCreateShader(stage.type));
+    setSource(shader, text, stage.defines);
+    glCompileShader(shader);
+    GLint compiled = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (compiled == 0) {
+        error = "Failed to compile shader: " + stage.path + "\n" + shaderLog(shader);
+        return GlShader();
+    }
+    return shader;
+}
+
+}  // namespace
+
+bool ShaderProgram::rebuild() {
+    GlProgram built(glCreateProgram());
+    std::vector<GlShader> compiled;
+    for (const ShaderStageFile& stage : stageFiles) {
+        compiled.push_back(compiledStage(stage, buildError));
+        if (compiled.back() == 0)
+            return false;
+        glAttachShader(built, compiled.back());
+    }
+    if (capturesParticleVaryings)
+        captureParticleRecord(built);
+    glBindFragDataLocation(built, 0, "fragColor");
+    glLinkProgram(built);
+    GLint linked = 0;
+    glGetProgramiv(built, GL_LINK_STATUS, &linked);
+    if (linked == 0) {
+        buildError =
+            "Failed to link shader program " + stageFiles.front().path + "\n" + programLog(built);
+        return false;
+    }
+    const GLuint replaced = program;
+    program = std::move(built);
+    buildError.clear();
+    configureKeepingCurrent(replaced);
+    return true;
+}
+
+// A program deleted while current stays usable until another is made current, so the program
+// that replaced it takes its place.
+void ShaderProgram::configureKeepingCurrent(GLuint replaced) {
+    GLint current = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    use();
+    if (configure)
+        configure(*this);
+    if (static_cast<GLuint>(current) != replaced)
+        glUseProgram(static_cast<GLuint>(current));
 }
 
 // Attached stages stay alive inside the program; GL frees them with it.

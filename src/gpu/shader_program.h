@@ -2,17 +2,30 @@
 
 #include "gpu/gl_name.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace rtr {
+
+// A stage read from a file, with the defines it was compiled with: what it takes to compile the
+// stage again.
+struct ShaderStageFile {
+    GLenum type;
+    std::string path;
+    std::string defines;
+};
 
 // One linked GLSL program plus the uniform locations the render passes set. Every slot starts
 // at -1, so a slot a program never fills turns later glUniform calls into no-ops.
 class ShaderProgram {
   public:
     ShaderProgram();
+    ~ShaderProgram();
+    ShaderProgram(const ShaderProgram&) = delete;
+    ShaderProgram& operator=(const ShaderProgram&) = delete;
 
     // Reads, compiles and attaches one stage; any failure ends the program. `defines` (lines
     // such as "#define NAME\n") go in right after the source's #version line, so one file
@@ -28,6 +41,24 @@ class ShaderProgram {
     void use() const;
 
     static GLint uniformLocation(GLuint program, const char* name);
+
+    // Builds the program again from its stage files as they read now, with each stage's
+    // defines. Built and linked, the new program replaces the old one, which is deleted, and
+    // `configure` runs on it; otherwise the old program stays as it was and goes on drawing.
+    // Never ends the program; false on failure, with the compiler's or linker's log, naming
+    // the file, in `buildError`.
+    bool rebuild();
+
+    // Looks up the slots and sets the values that stay for the program's life; run on the
+    // program current after every build.
+    std::function<void(ShaderProgram&)> configure;
+    // Runs `configure` on this program, then makes current again the program that was, unless
+    // it is `replaced`, which this one took the place of.
+    void configureKeepingCurrent(GLuint replaced);
+    // The stages read from files, in the order they were added.
+    std::vector<ShaderStageFile> stageFiles;
+    // Why the latest rebuild failed; empty while the program is built from its files as they are.
+    std::string buildError;
 
     GlProgram program;
 
@@ -80,7 +111,13 @@ class ShaderProgram {
   private:
     void linkChecked();
     void releaseShaders();
+
+    bool capturesParticleVaryings = false;
 };
+
+// The programs that were built from files and are alive, in the order they were first given
+// a file: what a reload goes through.
+const std::vector<ShaderProgram*>& programsBuiltFromFiles();
 
 // The text the GL compiles for a stage's `source` given `defines`: the defines right after the
 // #version line, then a #line directive that keeps the compiler's line numbers those of the
@@ -90,9 +127,10 @@ std::string sourceWithDefines(const std::string& source, const std::string& defi
 // The line "#define NAME VALUE\n", VALUE a GLSL float literal that reads as exactly `value`.
 std::string floatDefine(const std::string& name, float value);
 
-// A program from "../Shader/" + baseName + ".vert" and ".frag", linked; any failure ends the
-// program like addShader's.
-std::unique_ptr<ShaderProgram> linkedFileProgram(const std::string& baseName);
+// A program from "../Shader/" + baseName + ".vert" and ".frag", linked and made current, with
+// `configure` run on it; any failure ends the program like addShader's.
+std::unique_ptr<ShaderProgram> linkedFileProgram(
+    const std::string& baseName, std::function<void(ShaderProgram&)> configure = nullptr);
 
 // Points sampler `name` of `program` at texture unit `unit`; the current program stays current.
 void setSamplerUnit(const ShaderProgram& program, const char* name, GLint unit);

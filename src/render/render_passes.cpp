@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <iostream>
 #include <iterator>
+#include <string>
 #include <type_traits>
 
 #include "app/globals.h"
@@ -136,8 +139,8 @@ bool reliefMayReachView(const scene::SceneObject& object, float dispFactor) {
 void drawTessellatedObjects(bool culling) {
     ShaderProgram& program = *displaceShaderProgram;
     const float tessellationOn = RenderSettings.tessellation ? 1.0f : 0.0f;
-    const float vesselDisplacement = scene::layout::vesselDisplacementScale * tessellationOn;
-    const float wallDisplacement = scene::layout::wallDisplacementScale * tessellationOn;
+    const float vesselDisplacement = RenderSettings.vesselDisplacement * tessellationOn;
+    const float wallDisplacement = RenderSettings.wallDisplacement * tessellationOn;
     // The vessel and walls are modelled in world space: one model-view matrix serves them all.
     setMatrix(program.modelViewMatrix, frame.view);
     if ((isInFrustum(*vesselTess) || !culling) &&
@@ -337,6 +340,31 @@ void renderGeometryPass() {
     glDisable(GL_DEPTH_TEST);
 }
 
+std::string ssaoDefines(const RenderSettingsRecord& settings) {
+    std::string defines =
+        "#define SAMPLE_COUNT " + std::to_string(std::lround(settings.ssaoKernelSize)) + "\n";
+    if (settings.ssaoPower != RenderSettingsRecord().ssaoPower)
+        defines += "#define ANY_OCCLUSION_POWER\n";
+    return defines;
+}
+
+namespace {
+
+// The occlusion shader is compiled for one kernel size, so its loop unrolls, and for the
+// show's power, which it raises to without pow(): a change of either builds it again. A build
+// that fails keeps the program drawing as it was; its log waits where a shader reload shows it.
+void followSsaoSettings() {
+    ShaderStageFile& fragment = ssaoShaderProgram->stageFiles.back();
+    const std::string wanted = ssaoDefines(RenderSettings);
+    if (fragment.defines == wanted)
+        return;
+    fragment.defines = wanted;
+    if (!ssaoShaderProgram->rebuild())
+        std::cerr << ssaoShaderProgram->buildError << std::endl;
+}
+
+}  // namespace
+
 void renderSsaoPass() {
     if (!RenderSettings.ssao)
         return;
@@ -346,8 +374,12 @@ void renderSsaoPass() {
     bindTexture2D(GL_TEXTURE1, gBuffer->normalTexture);
     bindTexture2D(GL_TEXTURE2, gBuffer->noiseTexture);
 
+    followSsaoSettings();
     ShaderProgram& ssao = *ssaoShaderProgram;
     ssao.use();
+    glUniform1f(ssao.radius, RenderSettings.ssaoRadius);
+    glUniform1f(ssao.kernelSize, RenderSettings.ssaoKernelSize);
+    glUniform1f(ssao.occlusionPower, RenderSettings.ssaoPower);
     setMatrix(ssao.mvpMatrix, glm::mat4(1.0f));
     setMatrix(ssao.projectionMatrix, projection);
     glUniform3fv(ssao.kernelSamples, static_cast<GLsizei>(gBuffer->ssaoKernel.size()),
@@ -404,7 +436,7 @@ void renderFinalPass() {
     setMatrix(hdr.mvpMatrix, glm::mat4(1.0f));
     glUniform1i(hdr.colorTexture, 0);
     glUniform1i(hdr.useHDR, shaderSwitch(RenderSettings.hdr));
-    glUniform1f(hdr.exposure, RenderSettings.exposure);
+    glUniform1f(hdr.exposure, RenderSettings.exposureInEffect());
     glUniform1f(hdr.gamma, RenderSettings.gamma);
     hdrQuad->draw();
     framePresenter->present(*hdrQuad);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "render/frame_size.h"
 
@@ -28,6 +29,12 @@ void renderGeometryPass();
 void renderSsaoPass();
 void renderLightPass();
 void renderFinalPass();
+
+struct RenderSettingsRecord;
+
+// The occlusion shader's defines for `settings`: its sample count, and whether its power is
+// another than the show's.
+std::string ssaoDefines(const RenderSettingsRecord& settings);
 
 // Renders from now on at `size`: every size-dependent target is remade, and the SSAO noise
 // scale, the light pass's screen size and the projection's aspect follow it.
