@@ -2,9 +2,12 @@
 
 #include <glm/glm.hpp>
 
+#include <optional>
 #include <set>
+#include <string>
 
 #include "camera/camera.h"
+#include "explore/view_command.h"
 
 namespace {
 
@@ -105,3 +108,27 @@ TEST(Camera, ScriptedModeIgnoresKeysAndMouseAndKeepsTheCursor) {
 }
 
 }  // namespace
+
+// The pose F2 writes reads back as the very same floats, field of view included; poses the
+// free-fly camera could never take are refused with a reason.
+TEST(CameraPose, TextReadsBackExactlyAndImpossiblePosesAreRefused) {
+    ScriptedCamera camera;
+    camera.position = glm::vec3(0.1f, -2.0f / 3.0f, 1.0e-7f);
+    camera.yaw = 359.99997f;
+    camera.pitch = -rtr::Camera::pitchLimit;
+    camera.fov = 0.3f;
+    const std::optional<rtr::CameraPose> pose = rtr::parseCameraPose(rtr::cameraPoseText(camera));
+    ASSERT_TRUE(pose.has_value()) << rtr::cameraPoseText(camera);
+    EXPECT_EQ(pose->position, camera.position);
+    EXPECT_EQ(pose->yaw, camera.yaw);
+    EXPECT_EQ(pose->pitch, camera.pitch);
+    ASSERT_TRUE(pose->fovDegrees.has_value());
+    EXPECT_EQ(static_cast<float>(*pose->fovDegrees / 57.295779513082320876798), camera.fov);
+
+    for (const char* bad : {"1,2,3,4", "1,2,3,4,5,6,7", "1,2,3,4,90", "1,2,nan,4,5", "1,2,3,4,5,",
+                            "1,2,3,4,5,200", "1,2,x,4,5", ""}) {
+        std::string error;
+        EXPECT_FALSE(rtr::parseCameraPose(bad, &error).has_value()) << bad;
+        EXPECT_FALSE(error.empty()) << bad;
+    }
+}

@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
+#include <memory>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -119,6 +121,74 @@ TEST_F(ShaderProgramTest, LinkedProgramReleasesItsStagesAndLeavesInactiveSlotsHa
     glUseProgram(0);
     delete program;
     EXPECT_FALSE(glIsProgram(name));
+}
+
+// Draws one full-screen triangle with `program` into a 4 x 4 RGBA8 target and reads one pixel.
+std::array<unsigned char, 4> drawnColour(const ShaderProgram& program) {
+    testsupport::OffscreenTarget target(4, GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE);
+    GLuint vertexArray = 0;
+    glGenVertexArrays(1, &vertexArray);
+    glBindVertexArray(vertexArray);
+    program.use();
+    glDrawArrays(GL_TRIANGLES, 0, 3);
+    std::array<unsigned char, 4> pixel{};
+    glReadPixels(1, 1, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
+    glDeleteVertexArrays(1, &vertexArray);
+    return pixel;
+}
+
+const char* const fullScreenVertex = R"(#version 400 core
+void main() {
+    vec2 corner = vec2(gl_VertexID == 1 ? 3.0 : -1.0, gl_VertexID == 2 ? 3.0 : -1.0);
+    gl_Position = vec4(corner, 0.0, 1.0);
+}
+)";
+
+std::string tintFragment(const char* tint) {
+    return std::string("#version 400 core\nuniform float level;\nout vec4 fragColor;\n"
+                       "void main() { fragColor = vec4(") +
+           tint + ", 1.0) * level; }\n";
+}
+
+// A rebuilt program is looked up and set up again by its own configure step; a broken file
+// leaves the last good build drawing, with the file and line in the reason, until it is fixed.
+TEST_F(ShaderProgramTest, RebuildTakesASavedFileAndKeepsTheLastGoodBuildWhenBroken) {
+    const std::string fragment = dir.write("tint.frag", tintFragment("1.0, 0.0, 0.0")).string();
+    auto program = std::make_unique<ShaderProgram>();
+    program->addShader(GL_VERTEX_SHADER, dir.write("tint.vert", fullScreenVertex).string());
+    program->addShader(GL_FRAGMENT_SHADER, fragment);
+    program->link();
+    int configured = 0;
+    program->configure = [&configured](ShaderProgram& built) {
+        ++configured;
+        glUniform1f(ShaderProgram::uniformLocation(built.program, "level"), 1.0f);
+    };
+    program->configureKeepingCurrent(0);
+    EXPECT_EQ(rtr::programsBuiltFromFiles().back(), program.get());
+    const std::array<unsigned char, 4> red = {255, 0, 0, 255};
+    EXPECT_EQ(drawnColour(*program), red);
+
+    dir.write("tint.frag", "#version 400 core\nout vec4 fragColor;\n"
+                           "void main() { fragColor = undeclaredColour; }\n");
+    const GLuint before = program->program;
+    EXPECT_FALSE(program->rebuild());
+    EXPECT_EQ(program->program, before);
+    EXPECT_NE(program->buildError.find(fragment), std::string::npos) << program->buildError;
+    EXPECT_NE(program->buildError.find("0:3"), std::string::npos) << program->buildError;
+    EXPECT_EQ(drawnColour(*program), red);
+    EXPECT_EQ(configured, 1);
+
+    dir.write("tint.frag", tintFragment("0.0, 1.0, 0.0"));
+    EXPECT_TRUE(program->rebuild());
+    EXPECT_TRUE(program->buildError.empty());
+    EXPECT_FALSE(glIsProgram(before));
+    EXPECT_EQ(configured, 2);
+    EXPECT_EQ(drawnColour(*program), (std::array<unsigned char, 4>{0, 255, 0, 255}));
+    EXPECT_TRUE(testsupport::drainGlErrors().empty());
+
+    const ShaderProgram* gone = program.get();
+    program.reset();
+    for (const ShaderProgram* alive : rtr::programsBuiltFromFiles()) EXPECT_NE(alive, gone);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "app/globals.h"
 #include "app/setting_keys.h"
@@ -201,7 +203,11 @@ bool sameSettings(const rtr::RenderSettingsRecord& a, const rtr::RenderSettingsR
         if (a.*setting.flag != b.*setting.flag)
             return false;
     }
-    return a.gamma == b.gamma && a.exposure == b.exposure;
+    for (const rtr::SettingNumber& number : rtr::settingNumbers) {
+        if (rtr::numberValue(number, a) != rtr::numberValue(number, b))
+            return false;
+    }
+    return a.exposure == b.exposure && a.exposureHeld == b.exposureHeld;
 }
 
 }  // namespace
@@ -216,6 +222,78 @@ TEST(SettingAssignments, EachNameFlipsItsOwnSwitchAndNoOther) {
         after.*setting.flag = before.*setting.flag;
         EXPECT_TRUE(sameSettings(before, after)) << list;
     }
+}
+
+// Each number takes the ends of its range and nothing past them, and only its own value
+// changes; a whole number refuses a fraction.
+TEST(SettingAssignments, EveryNumberTakesItsRangeAndNothingElse) {
+    for (const rtr::SettingNumber& number : rtr::settingNumbers) {
+        for (float end : {number.lowest, number.highest}) {
+            const rtr::RenderSettingsRecord before;
+            rtr::RenderSettingsRecord after = before;
+            const std::string item = std::string(number.name) + "=" + rtr::numberText(end);
+            ASSERT_EQ(rtr::applySettingAssignments(item, after), std::nullopt) << item;
+            EXPECT_EQ(rtr::numberValue(number, after), end) << item;
+            rtr::setNumber(number, rtr::numberValue(number, before), after);
+            if (number.holds != nullptr)
+                after.*number.holds = false;
+            EXPECT_TRUE(sameSettings(before, after)) << item;
+        }
+        const float span = number.highest - number.lowest;
+        for (float outside : {number.lowest - span / 8.0f, number.highest + span / 8.0f}) {
+            rtr::RenderSettingsRecord settings;
+            const std::string item = std::string(number.name) + "=" + rtr::numberText(outside);
+            EXPECT_NE(rtr::applySettingAssignments(item, settings), std::nullopt) << item;
+        }
+        if (number.wholeNumbers) {
+            rtr::RenderSettingsRecord settings;
+            const std::string item =
+                std::string(number.name) + "=" + rtr::numberText(number.lowest + 0.5f);
+            EXPECT_NE(rtr::applySettingAssignments(item, settings), std::nullopt) << item;
+        }
+    }
+}
+
+// The show's own values, typed here on purpose: a default that drifted would change the show's
+// frames (the frame test compares them with the capture tool's).
+TEST(SettingNumbers, DefaultsAreTheShowsValues) {
+    const rtr::RenderSettingsRecord show;
+    const std::pair<const char*, float> expected[] = {
+        {"ssao-radius", 0.5f},          {"ssao-kernel-size", 8.0f},
+        {"ssao-power", 1.5f},           {"vessel-displacement", 0.125f},
+        {"wall-displacement", 0.165f},  {"gamma", 2.2f},
+        {"exposure", show.exposure},
+    };
+    ASSERT_EQ(std::size(expected), rtr::settingNumbers.size());
+    for (const auto& [name, value] : expected) {
+        const auto number = std::find_if(rtr::settingNumbers.begin(), rtr::settingNumbers.end(),
+                                         [&](const rtr::SettingNumber& n) {
+                                             return std::string(n.name) == name;
+                                         });
+        ASSERT_NE(number, rtr::settingNumbers.end()) << name;
+        EXPECT_EQ(rtr::numberValue(*number, show), value) << name;
+    }
+}
+
+// An exposure set by hand holds against the show's ramp until Reset, which keeps what the show
+// has set meanwhile; the differences from the show spell the settings back exactly.
+TEST(SettingNumbers, HeldExposureAndDifferencesRoundTrip) {
+    rtr::RenderSettingsRecord settings;
+    ASSERT_EQ(rtr::applySettingAssignments("exposure=20,ssao-radius=1.1,hdr=off", settings),
+              std::nullopt);
+    settings.exposure = 14.0f;  // the show's ramp writes on
+    EXPECT_EQ(settings.exposureInEffect(), 20.0f);
+    std::string list;
+    for (const std::string& item : rtr::settingDifferences(settings))
+        list += (list.empty() ? "" : ",") + item;
+    rtr::RenderSettingsRecord again;
+    again.exposure = 14.0f;
+    ASSERT_EQ(rtr::applySettingAssignments(list, again), std::nullopt) << list;
+    EXPECT_TRUE(sameSettings(settings, again)) << list;
+    EXPECT_EQ(again.heldExposure, settings.heldExposure);
+    rtr::resetToShowValues(settings);
+    EXPECT_EQ(settings.exposureInEffect(), 14.0f);
+    EXPECT_TRUE(rtr::settingDifferences(settings).empty());
 }
 
 TEST(SettingAssignments, ListSetsEveryItemInAnySpellingAndLeavesTheRest) {
@@ -244,6 +322,7 @@ TEST(SettingAssignments, BadListIsRefusedWholeWithItsReason) {
         {"hdr=off,ssaoo=off", "'ssaoo' is not a setting"},
         {"hdr=off,ssao=maybe", "ssao: 'maybe' is not on/off"},
         {"hdr=off,gamma=nan", "gamma: 'nan' is not a number in [0.1, 10]"},
+        {"ssao-kernel-size=8,ssao-radius=0", "ssao-radius: '0' is not a number in [0.05, 5]"},
         {"hdr=off,gamma=20", "'20'"},
         {"hdr=off,ssao", "'ssao' is not NAME=VALUE"},
         {"hdr=off,,ssao=on", "is not a list"},

@@ -13,7 +13,11 @@
 
 #include "app/frame_loop.h"
 #include "app/globals.h"
+#include "app/setting_keys.h"
+#include "explore/shader_reload.h"
 #include "explore/timeline.h"
+#include "explore/view_command.h"
+#include "camera/camera.h"
 #include "camera/show_script.h"
 #include "camera/update.h"
 #include "common/show_runner.h"
@@ -143,6 +147,58 @@ TEST_F(Timeline, LiveStagePicturesAreTheCapturedOnes) {
                   0.001)
             << rtr::stagePictures[view - 1].file;
     }
+}
+
+// Saving every shader again (F5) sets up each program as start-up did, and the numbers go back
+// to the show's frame with Reset.
+TEST_F(Timeline, ReloadedShadersAndResetNumbersGiveTheSameFrame) {
+    showTimeline.seek(30.0);
+    rtr::render();
+    const std::vector<unsigned char> before = rtr::readFrameRgb();
+    rtr::shaderReloader.reloadAll();
+    EXPECT_TRUE(rtr::shaderReloader.failures().empty());
+    rtr::render();
+    EXPECT_EQ(rtr::readFrameRgb(), before);
+    rtr::RenderSettings.ssaoKernelSize = 32.0f;
+    rtr::RenderSettings.ssaoPower = 3.0f;
+    rtr::render();
+    EXPECT_GT(shareOff(rtr::readFrameRgb(), before), 0.01);
+    rtr::resetToShowValues(rtr::RenderSettings);
+    rtr::render();
+    EXPECT_EQ(rtr::readFrameRgb(), before);
+}
+
+// The line F2 prints, run as printed, renders the view on screen: a moment between two replay
+// frames reached on another clock, a camera flown elsewhere and a changed number.
+TEST_F(Timeline, ViewCommandRendersTheViewOnScreen) {
+    showTimeline.seek(0.0);
+    rtr::ShowRunner runner(1.0 / 23.0);
+    while (runner.time() < 31.0) runner.step(false);
+    const rtr::RenderSettingsRecord savedSettings = rtr::RenderSettings;
+    rtr::camera->freeFly = true;
+    rtr::camera->position = glm::vec3(0.4f, 1.3f, 1.1f);
+    rtr::camera->yaw = 200.5f;
+    rtr::camera->pitch = -12.25f;
+    rtr::RenderSettings.ssaoRadius = 1.25f;
+    rtr::render();
+    const std::vector<unsigned char> onScreen = rtr::readFrameRgb();
+    const std::string command = rtr::viewCommand();
+    rtr::camera->freeFly = false;
+    rtr::RenderSettings = savedSettings;
+
+    const std::string program = "./lumavex_capture ";
+    ASSERT_EQ(command.rfind(program, 0), 0u) << command;
+    const auto result = testsupport::runShell(
+        "cd " + testsupport::shellQuote(box->runDir().string()) + " && " +
+        testsupport::shellQuote(LUMAVEX_CAPTURE) + " " + command.substr(program.size()) +
+        " --out view 2>&1");
+    ASSERT_EQ(result.exitStatus, 0) << command << "\n" << result.output;
+    std::vector<fs::path> written;
+    for (const auto& entry : fs::directory_iterator(box->runDir() / "view"))
+        written.push_back(entry.path());
+    ASSERT_EQ(written.size(), 1u) << command;
+    EXPECT_EQ(shareOff(testimages::loadPngRgb(written.front().string()), onScreen), 0.0)
+        << command;
 }
 
 }  // namespace

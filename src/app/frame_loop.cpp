@@ -8,6 +8,7 @@
 #include "app/globals.h"
 #include "app/startup.h"
 #include "camera/update.h"
+#include "explore/shader_reload.h"
 #include "explore/timeline.h"
 #include "explore/viewer.h"
 #include "render/frame_presenter.h"
@@ -58,6 +59,7 @@ FrameLoop::FrameLoop()
     : lastTime(glfwGetTime()), panel(std::make_unique<OverlayPanel>(mainWindow->window)) {
     stageTimes.fill(-1.0);
     overlayPanel = panel.get();
+    shaderReloader.rememberFiles();
     totalTime = 0.0;
 }
 
@@ -89,6 +91,7 @@ bool FrameLoop::step() {
     } else {
         updateControls(deltaT);
     }
+    shaderReloader.poll();
     // Minimised: no framebuffer to draw into, but the show and its music go on.
     if (framebufferSize.empty())
         glfwWaitEventsTimeout(kMinimisedWait);

@@ -30,6 +30,7 @@ FramePresenter* framePresenter = nullptr;
 StageViewer* stageViewer = nullptr;
 int stageView = 0;
 OverlayPanel* overlayPanel = nullptr;
+bool mouseLookPaused = false;
 std::vector<glm::mat4> shadowTransforms;
 
 ShaderProgram* deferredGeomProgram = nullptr;

@@ -99,6 +99,8 @@ extern StageViewer* stageViewer;
 extern int stageView;
 // The frame loop's panel while the loop runs (F1 shows and hides it), else null.
 extern OverlayPanel* overlayPanel;
+// While the panel holds the cursor the mouse points at it: it does not turn the camera.
+extern bool mouseLookPaused;
 extern std::vector<glm::mat4> shadowTransforms;
 
 extern ShaderProgram* deferredGeomProgram;

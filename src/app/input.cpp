@@ -14,9 +14,6 @@ bool cursorCaptured = true;
 
 namespace {
 
-constexpr float widestFov = 2.0944f;
-constexpr float narrowestFov = 0.0698132f;
-
 void toggleFreeFly() {
     if (camera == nullptr) {
         return;
@@ -64,10 +61,10 @@ void scrollCallback(GLFWwindow* /*window*/, double /*xoffset*/, double yoffset) 
         return;
     }
     float fov = camera->fov - static_cast<float>(yoffset) / 10.0f;
-    if (fov > widestFov) {
-        fov = widestFov;
-    } else if (fov < narrowestFov) {
-        fov = narrowestFov;
+    if (fov > Camera::widestFov) {
+        fov = Camera::widestFov;
+    } else if (fov < Camera::narrowestFov) {
+        fov = Camera::narrowestFov;
     }
     camera->fov = fov;
 }

@@ -208,11 +208,14 @@ std::optional<float> numberIn(const std::string& text, const SettingNumber& numb
     char* end = nullptr;
     errno = 0;
     const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(value) ||
-        value < number.lowest || value > number.highest ||
-        (number.wholeNumbers && value != std::floor(value)))
+    if (text.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(value))
         return std::nullopt;
-    return static_cast<float>(value);
+    // Compared as the float it becomes: "0.05" must reach a range that starts at 0.05f.
+    const float single = static_cast<float>(value);
+    if (single < number.lowest || single > number.highest ||
+        (number.wholeNumbers && single != std::floor(single)))
+        return std::nullopt;
+    return single;
 }
 
 std::string switchNames() {
@@ -315,8 +318,11 @@ std::vector<std::string> settingDifferences(const RenderSettingsRecord& settings
             items.push_back(std::string(entry.name) + "=" + (settings.*entry.flag ? "on" : "off"));
     }
     for (const SettingNumber& entry : settingNumbers) {
-        const bool held = entry.holds != nullptr && settings.*entry.holds;
-        if (held || numberValue(entry, settings) != numberValue(entry, defaults))
+        // A number the show drives differs from its default only when set by hand.
+        const bool differs = entry.holds != nullptr
+                                 ? settings.*entry.holds
+                                 : numberValue(entry, settings) != numberValue(entry, defaults);
+        if (differs)
             items.push_back(std::string(entry.name) + "=" +
                             numberText(numberValue(entry, settings)));
     }

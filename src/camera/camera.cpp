@@ -10,7 +10,6 @@ namespace {
 
 constexpr float degreesToRadians = 0.017453292f;
 constexpr float mouseSensitivity = 0.1f;  // degrees per cursor unit
-constexpr float pitchLimit = 85.0f;
 
 glm::vec3 direction(const glm::mat4& inverseRotation, const glm::vec4& cameraSpaceAxis) {
     return glm::vec3(inverseRotation * cameraSpaceAxis);

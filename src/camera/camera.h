@@ -20,6 +20,12 @@ class Camera {
     // Turns by the cursor offset since the last call and puts the cursor back at the origin.
     void look();
 
+    // Looking further up or down would turn the view over; the mouse wheel keeps the field of
+    // view between a telescope's and a fish-eye's (radians).
+    static constexpr float pitchLimit = 85.0f;
+    static constexpr float narrowestFov = 0.0698132f;
+    static constexpr float widestFov = 2.0944f;
+
     GLFWwindow* window;
     glm::vec3 position{0.0f, 0.0f, 0.0f};
     float fov;

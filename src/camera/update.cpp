@@ -136,7 +136,8 @@ void placeIloParts(double t) {
 void steerFreeFlyCamera(double deltaT) {
     if (camera != nullptr) {
         camera->move(deltaT);
-        camera->look();
+        if (!mouseLookPaused)
+            camera->look();
     }
 }
 

@@ -224,6 +224,27 @@ void showStageViews(const PanelModel& model, PanelRequests& requests) {
     ImGui::EndCombo();
 }
 
+void showTools(PanelRequests& requests) {
+    ImGui::Separator();
+    if (ImGui::Button("View as command (F2)"))
+        requests.tellViewCommand = true;
+    ImGui::SameLine();
+    if (ImGui::Button("Reload shaders (F5)"))
+        requests.reloadShaders = true;
+}
+
+// A failed rebuild's log stays in view until the program builds again.
+void showShaderFailures(const PanelModel& model) {
+    if (model.shaderFailures.empty())
+        return;
+    ImGui::Separator();
+    ImGui::PushStyleColor(ImGuiCol_Text, ImVec4(1.0f, 0.45f, 0.35f, 1.0f));
+    ImGui::TextUnformatted("Kept the last good build of:");
+    for (const std::string& failure : model.shaderFailures)
+        ImGui::TextWrapped("%s", failure.c_str());
+    ImGui::PopStyleColor();
+}
+
 PanelRequests layOutPanel(const PanelModel& model, RenderSettingsRecord& settings,
                           const FrameTimeHistory& history) {
     PanelRequests requests;
@@ -240,6 +261,8 @@ PanelRequests layOutPanel(const PanelModel& model, RenderSettingsRecord& setting
         showSwitches(settings);
         showPicture(settings);
         showStageViews(model, requests);
+        showTools(requests);
+        showShaderFailures(model);
     }
     ImGui::End();
     return requests;

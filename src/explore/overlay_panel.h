@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,8 @@ struct PanelModel {
     std::vector<std::pair<const char*, double>> stageMilliseconds;
     std::vector<const char*> stageViewNames;  // index = view number; 0 = the final picture
     int stageView = 0;
+    // Each shader program whose latest rebuild failed, with its log.
+    std::vector<std::string> shaderFailures;
 };
 
 // What the user asked for in this frame; the caller carries it out.
@@ -47,6 +50,8 @@ struct PanelRequests {
     bool step = false;  // one frame forward (offered while paused)
     bool restart = false;
     std::optional<int> stageView;  // a stage view picked
+    bool tellViewCommand = false;
+    bool reloadShaders = false;
 };
 
 // The on-screen panel: show clock and timeline, stage timings, render switches and stage

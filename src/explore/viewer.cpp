@@ -4,10 +4,13 @@
 
 #include "app/globals.h"
 #include "camera/show_script.h"
+#include "explore/shader_reload.h"
 #include "explore/stage_viewer.h"
 #include "explore/timeline.h"
+#include "explore/viewer_keys.h"
 #include "render/render_passes.h"
 #include "render/stage_pictures.h"
+#include "util/window.h"
 
 namespace rtr {
 
@@ -26,6 +29,7 @@ PanelModel panelModelNow(double frameSeconds, const StageTimes& stageTimes) {
         model.stageMilliseconds.emplace_back(renderStages[s].name, stageTimes[s]);
     model.stageViewNames = viewNames;
     model.stageView = stageView;
+    model.shaderFailures = shaderReloader.failures();
     return model;
 }
 
@@ -40,6 +44,10 @@ void carryOut(const PanelRequests& requests) {
         showTimeline.restart();
     if (requests.stageView)
         stageView = *requests.stageView;
+    if (requests.tellViewCommand && mainWindow != nullptr)
+        tellViewCommand(mainWindow->window);
+    if (requests.reloadShaders)
+        shaderReloader.reloadAll();
 }
 
 void showPickedStage(PixelSize window) {

@@ -6,7 +6,9 @@
 #include "app/globals.h"
 #include "app/input.h"
 #include "explore/overlay_panel.h"
+#include "explore/shader_reload.h"
 #include "explore/timeline.h"
+#include "explore/view_command.h"
 #include "render/stage_pictures.h"
 
 namespace rtr {
@@ -26,6 +28,7 @@ void togglePanel(GLFWwindow* window) {
     if (overlayPanel == nullptr)
         return;
     overlayPanel->toggle();
+    mouseLookPaused = overlayPanel->visible();
     if (overlayPanel->visible() && cursorCaptured) {
         toggleCursorCapture(window);
         recapture = true;
@@ -63,10 +66,18 @@ const ViewerKey viewerKeys[] = {
     {GLFW_KEY_7, false, [](GLFWwindow*) { showStage(7); }},
     {GLFW_KEY_8, false, [](GLFWwindow*) { showStage(8); }},
     {GLFW_KEY_F1, false, togglePanel},
+    {GLFW_KEY_F2, false, tellViewCommand},
+    {GLFW_KEY_F5, false, [](GLFWwindow*) { shaderReloader.reloadAll(); }},
 };
-static_assert(std::size(viewerKeys) == 8 + stagePictures.size(), "a key for every picture");
+static_assert(std::size(viewerKeys) == 10 + stagePictures.size(), "a key for every picture");
 
 }  // namespace
+
+void tellViewCommand(GLFWwindow* window) {
+    const std::string command = viewCommand();
+    std::cerr << command << std::endl;
+    glfwSetClipboardString(window, command.c_str());
+}
 
 bool actOnViewerKey(GLFWwindow* window, int key, int action) {
     for (const ViewerKey& entry : viewerKeys) {

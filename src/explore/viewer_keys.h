@@ -10,4 +10,8 @@ namespace rtr {
 // left alone).
 bool actOnViewerKey(GLFWwindow* window, int key, int action);
 
+// Writes the capture command that renders the view on screen to standard error and puts it on
+// the clipboard.
+void tellViewCommand(GLFWwindow* window);
+
 }  // namespace rtr

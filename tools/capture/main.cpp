@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@
 #include "app/startup.h"
 #include "camera/show_script.h"
 #include "explore/overlay_panel.h"
+#include "explore/view_command.h"
 #include "explore/viewer.h"
 #include "common/show_runner.h"
 #include "common/command_line.h"
@@ -50,6 +52,7 @@ struct Options {
     bool panel = false;     // --panel: the overlay panel over every frame
     rtr::PixelSize size = rtr::kShowFrameSize;  // --size
     std::string settingList;  // --set: empty keeps the settings the show starts with
+    std::string cameraPose;   // --camera: empty leaves the camera to the show
 
     // Without a video the frames are the product; with one, PNGs only on request.
     bool writesImages() const { return !noImages && (images || !video); }
@@ -97,6 +100,16 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
                        rtr::settingAssignmentHelp())
         ->type_name("NAME=VALUE,...")
         ->check(tools::settingList());
+    app.add_option("--camera", options.cameraPose,
+                   "a free-flying camera at x,y,z looking along yaw and pitch in degrees, with "
+                   "an optional vertical field of view in degrees (as the demo's F2 prints it)")
+        ->type_name("X,Y,Z,YAW,PITCH[,FOV]")
+        ->check(CLI::Validator(
+            [](std::string& text) {
+                std::string error;
+                return rtr::parseCameraPose(text, &error) ? std::string() : error;
+            },
+            "", "camera pose"));
     app.add_flag("--panel", options.panel,
                  "draw the overlay panel (show clock, timings, switches) over every frame")
         ->excludes("--stages");
@@ -112,16 +125,46 @@ std::optional<int> parseOptions(int argc, char** argv, Options& options) {
     return std::nullopt;
 }
 
-// With chosen moments, only the frame nearest each moment is drawn; the show still steps
+// A moment this close to a frame's time is that frame's.
+constexpr double kOnFrameGrid = 1.0e-6;
+
+// The frame that shows `moment`: the frame at its time, or for a moment between two frames
+// the later one, which is shortened to end at the moment.
+long frameShowing(double moment, double fps) {
+    const double frames = moment * fps;
+    if (std::abs(frames - std::round(frames)) < kOnFrameGrid)
+        return std::max(1L, std::lround(frames));
+    return static_cast<long>(std::floor(frames)) + 1;
+}
+
+// The moment frame `frameNumber` is shortened to end at, when a moment lies between it and the
+// frame before.
+std::optional<double> momentEndingFrame(const Options& options, long frameNumber) {
+    for (double moment : options.moments) {
+        const double frames = moment * options.fps;
+        if (std::abs(frames - std::round(frames)) >= kOnFrameGrid &&
+            frameShowing(moment, options.fps) == frameNumber)
+            return moment;
+    }
+    return std::nullopt;
+}
+
+// With chosen moments, only the frame showing each moment is drawn; the show still steps
 // through every frame in between, since parts of it integrate over time.
 bool wantFrame(const Options& options, long frameNumber) {
     if (options.moments.empty())
         return true;
     for (double moment : options.moments) {
-        if (std::max(1L, std::lround(moment * options.fps)) == frameNumber)
+        if (frameShowing(moment, options.fps) == frameNumber)
             return true;
     }
     return false;
+}
+
+// Shortens the next frame when it must end at a moment between two frames.
+void aimAtMoment(const Options& options, rtr::ShowRunner& runner, long frameNumber) {
+    if (const std::optional<double> moment = momentEndingFrame(options, frameNumber))
+        runner.endNextFrameAt(*moment);
 }
 
 std::string framePath(const Options& options, long index, double time) {
@@ -260,6 +303,7 @@ void captureFrame(const Options& options, rtr::ShowRunner& runner, tools::ChildP
                   std::vector<unsigned char>& pixels, CaptureRun& run) {
     const long index = run.framesDone;
     const bool draw = wantFrame(options, index + 1);
+    aimAtMoment(options, runner, index + 1);
     const bool readBack = draw && (options.writesImages() || options.video);
     run.errors += runner.step(draw, readBack ? &pixels : nullptr);
     if (readBack && options.writesImages()) {
@@ -294,6 +338,7 @@ CaptureRun playShow(const Options& options, tools::ChildPipe& ffmpeg, rtr::Overl
     while (run.framesDone < run.frameCount && run.streamed && run.failure.empty() &&
            interruption == 0) {
         if (options.stages) {
+            aimAtMoment(options, runner, run.framesDone + 1);
             run.errors += runner.step(false);
             if (wantFrame(options, run.framesDone + 1))
                 writeStages(options, runner.time(), progress, run);
@@ -381,6 +426,8 @@ int capture(const Options& options) {
     rtr::startDemo(true, options.size);
     if (!options.settingList.empty())  // checked while parsing: cannot fail here
         rtr::applySettingAssignments(options.settingList, rtr::RenderSettings);
+    if (!options.cameraPose.empty())  // checked while parsing
+        rtr::placeStillCamera(*rtr::parseCameraPose(options.cameraPose));
     // Made after start-up: a fatal start-up error ends the process without cleaning up.
     tools::PartialFile video(videoPath(options));
     tools::ChildPipe ffmpeg;

@@ -25,9 +25,11 @@ double ShowRunner::time() const {
 int ShowRunner::step(bool draw, std::vector<unsigned char>* capture) {
     glfwPollEvents();
     // Accumulate like the demo's clock does, so window bounds are hit or missed the same way.
-    totalTime += deltaT;
+    const double frameTime = nextFrameEnd ? *nextFrameEnd - totalTime : deltaT;
+    totalTime = nextFrameEnd ? *nextFrameEnd : totalTime + deltaT;
+    nextFrameEnd.reset();
     ++frames;
-    update(deltaT);
+    update(frameTime);
     if (draw) {
         render();
         if (overlay)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,10 @@ class ShowRunner {
     // Returns the number of GL errors the frame raised.
     int step(bool draw, std::vector<unsigned char>* capture = nullptr);
 
+    // The next step ends at show time `t` (a moment between two frames) instead of one frame
+    // time on; the steps after it go on by the frame time from there.
+    void endNextFrameAt(double t) { nextFrameEnd = t; }
+
     double time() const;
     long frameIndex() const { return frames; }
     double frameTime() const { return deltaT; }
@@ -32,6 +37,7 @@ class ShowRunner {
     double deltaT;
     std::function<void()> overlay;
     long frames = 0;
+    std::optional<double> nextFrameEnd;
 };
 
 }  // namespace rtr
