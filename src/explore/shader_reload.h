@@ -19,7 +19,7 @@ class ShaderReloader {
     // How often the files are looked at: often enough that a saved file shows within a
     // fraction of a second at the software rasteriser's frame rates, seldom enough to cost
     // nothing at a graphics card's.
-    static constexpr int framesBetweenLooks = 4;
+    static constexpr int framesBetweenLooks = 3;
 
     // Remembers the files of every program built from files as they are now.
     void rememberFiles();

@@ -9,6 +9,7 @@
 #include "app/globals.h"
 #include "app/setting_keys.h"
 #include "camera/camera.h"
+#include "camera/show_script.h"
 
 namespace rtr {
 
@@ -115,7 +116,9 @@ void placeStillCamera(const CameraPose& pose) {
 
 std::string viewCommand() {
     std::string command = "./lumavex_capture --at " + exactText(totalTime);
-    if (camera != nullptr && camera->freeFly)
+    // Where the route has no pose for the moment, the camera keeps the last one the show gave
+    // it, on whatever frame that fell: the pose itself makes the picture.
+    if (camera != nullptr && (camera->freeFly || !show::scriptedCameraPose(totalTime)))
         command += " --camera " + cameraPoseText(*camera);
     std::vector<std::string> items = settingDifferences(RenderSettings);
     // The show's exposure builds on its past frames; the one in effect makes the picture.

@@ -33,8 +33,9 @@ std::string cameraPoseText(const Camera& camera);
 void placeStillCamera(const CameraPose& pose);
 
 // The capture command, run from the build folder, that renders what the window shows now (the
-// finished frame, the panel hidden): the show time as it is, the camera when it flies free,
-// the settings that differ from the show's and the exposure in effect.
+// finished frame, the panel hidden): the show time as it is, the camera when it flies free or
+// holds a pose the show left it in, the settings that differ from the show's and the exposure
+// in effect.
 std::string viewCommand();
 
 }  // namespace rtr
