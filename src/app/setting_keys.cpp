@@ -45,29 +45,30 @@ constexpr std::array<SettingNumber, 7> settingNumbers = {{
      "tessellation"},
     {"wall-displacement", "wall relief", &Settings::wallDisplacement, 0.0f, 0.5f, "tessellation"},
     {"exposure", "exposure", &Settings::heldExposure, 0.1f, 1000.0f, nullptr, false,
-     &Settings::exposureHeld},
+     &Settings::exposureHeld, &Settings::exposure},
     {"gamma", "gamma", &Settings::gamma, 0.1f, 10.0f},
 }};
 
 namespace {
 
-// The number a key or a default needs, by its name; a name missing from the table is a build
-// error.
-constexpr const SettingNumber* numberNamed(std::string_view name) {
-    for (const SettingNumber& entry : settingNumbers) {
+// The entry of `table` called `name`; a name missing from the table is a build error where the
+// lookup is evaluated at compile time.
+template <typename Entry, std::size_t count>
+constexpr const Entry* entryNamed(const std::array<Entry, count>& table, std::string_view name) {
+    for (const Entry& entry : table) {
         if (entry.name == name)
             return &entry;
     }
-    throw "no such number";
+    throw "no such setting";
 }
 
 }  // namespace
 
-const SettingNumber& gammaSetting = *numberNamed("gamma");
+const SettingNumber& gammaSetting = *entryNamed(settingNumbers, "gamma");
 
 float numberValue(const SettingNumber& number, const RenderSettingsRecord& settings) {
     if (number.holds != nullptr && !(settings.*number.holds))
-        return settings.exposure;
+        return settings.*number.showsValue;
     return settings.*number.value;
 }
 
@@ -79,19 +80,18 @@ void setNumber(const SettingNumber& number, float value, RenderSettingsRecord& s
 
 void resetToShowValues(RenderSettingsRecord& settings) {
     RenderSettingsRecord showValues;
-    showValues.exposure = settings.exposure;
+    for (const SettingNumber& number : settingNumbers) {
+        if (number.showsValue != nullptr)
+            showValues.*number.showsValue = settings.*number.showsValue;
+    }
     settings = showValues;
 }
 
 namespace {
 
-// The switch a key flips, by its name; a name missing from the table is a build error.
+// The switch a key flips, by its name.
 constexpr const SettingSwitch* switchNamed(std::string_view name) {
-    for (const SettingSwitch& entry : settingSwitches) {
-        if (entry.name == name)
-            return &entry;
-    }
-    throw "no such switch";
+    return entryNamed(settingSwitches, name);
 }
 
 }  // namespace

@@ -28,8 +28,8 @@ struct SettingSwitch {
 extern const std::array<SettingSwitch, 7> settingSwitches;
 
 // A render setting that is a number, with the range a command line or the panel may give it.
-// Where `holds` is set, setting the number by hand also sets that flag: the number then
-// overrides what the show would set.
+// Where `holds` is set, the show drives the number in `showsValue`; setting it by hand also
+// sets that flag, and the number set then overrides the show's.
 struct SettingNumber {
     const char* name;
     const char* label;
@@ -40,6 +40,7 @@ struct SettingNumber {
     const char* switchName = nullptr;
     bool wholeNumbers = false;
     bool RenderSettingsRecord::*holds = nullptr;
+    float RenderSettingsRecord::*showsValue = nullptr;
 };
 
 // Every number of the frame a viewer may set, each once, in the order people are shown them.
