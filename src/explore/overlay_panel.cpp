@@ -249,8 +249,11 @@ PanelRequests layOutPanel(const PanelModel& model, RenderSettingsRecord& setting
                           const FrameTimeHistory& history) {
     PanelRequests requests;
     ImGui::SetNextWindowPos(ImVec2(kMargin, kMargin), ImGuiCond_FirstUseEver);
-    // Fixed width; a height of 0 fits the contents every frame.
+    // Fixed width; a height of 0 fits the contents every frame, up to the window's height, past
+    // which the panel scrolls.
     ImGui::SetNextWindowSize(ImVec2(kPanelWidth, 0.0f), ImGuiCond_Always);
+    const float tallest = std::max(ImGui::GetIO().DisplaySize.y - 2.0f * kMargin, 64.0f);
+    ImGui::SetNextWindowSizeConstraints(ImVec2(kPanelWidth, 0.0f), ImVec2(kPanelWidth, tallest));
     ImGui::SetNextWindowBgAlpha(kBackgroundAlpha);
     const ImGuiWindowFlags flags = ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoCollapse |
                                    ImGuiWindowFlags_NoSavedSettings |
